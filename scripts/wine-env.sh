@@ -1,0 +1,50 @@
+#!/bin/bash
+# Starts or stops the test environment: a private wine prefix, one Xvfb and one
+# persistent wineserver, shared by every test program of a run.
+#   wine-env.sh start|stop <dir>
+set -u
+cmd=$1
+dir=$(realpath -m "$2")
+export WINEPREFIX=$dir/prefix
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all
+export WINEARCH=win64
+
+start() {
+  mkdir -p "$dir"
+  stop quiet
+  local n=91
+  while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+  # Detached, with no inherited output, so CTest does not wait on them.
+  setsid Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$dir/xvfb.log" 2>&1 &
+  echo $! >"$dir/xvfb.pid"
+  for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
+  echo ":$n" >"$dir/display"
+  export DISPLAY=:$n
+  if [ ! -f "$WINEPREFIX/.zelvano-ready" ]; then
+    echo "wine-env: creating prefix $WINEPREFIX"
+    /usr/lib/wine/wine64 wineboot -i >"$dir/wineboot.log" 2>&1
+    # Wine draws non-client areas itself, so a skinned frame shows in screenshots.
+    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1
+    wineserver -w
+    touch "$WINEPREFIX/.zelvano-ready"
+  fi
+  setsid wineserver -p </dev/null >/dev/null 2>&1
+  setsid /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1 # warm up: explorer.exe and services stay for the run
+  echo "wine-env: display :$n, prefix $WINEPREFIX"
+}
+
+stop() {
+  if [ -d "$WINEPREFIX" ]; then wineserver -k >/dev/null 2>&1; fi
+  if [ -f "$dir/xvfb.pid" ]; then
+    kill "$(cat "$dir/xvfb.pid")" 2>/dev/null
+    rm -f "$dir/xvfb.pid" "$dir/display"
+  fi
+  [ "${1:-}" = quiet ] || echo "wine-env: stopped"
+}
+
+case $cmd in
+start) start ;;
+stop) stop ;;
+*) echo "usage: $0 start|stop <dir>" >&2; exit 2 ;;
+esac
