@@ -10,6 +10,7 @@
 #include <string>
 
 #include "subclass/ISubclass.h"
+#include "subclass/ReplacementProc.h"
 
 // An error raised by Attach_Message: number, source and description.
 class SubclassError : public std::runtime_error {
@@ -40,5 +41,22 @@ class GSubclass {
   bool In_IDE() const { return false; }
   void Clean_Up(HWND lHwnd);
 
-  // (private members: the implementation adds what it needs)
+ private:
+  // Registry entries (see PropertyRegistry.h); a missing entry reads as 0 and
+  // each store records in StoreOk whether the platform accepted it.
+  static WNDPROC Read_OldProc(HWND lHwnd);
+  static int32_t Read_AttachCount(HWND lHwnd);
+  static int32_t Read_ClientCount(HWND lHwnd, int32_t iMsg);
+  static ISubclass* Read_Client(HWND lHwnd, int32_t iMsg, int32_t position);
+  void Write_OldProc(HWND lHwnd, WNDPROC value);
+  void Write_AttachCount(HWND lHwnd, int32_t value);
+  void Write_ClientCount(HWND lHwnd, int32_t iMsg, int32_t value);
+  void Write_Client(HWND lHwnd, int32_t iMsg, int32_t position, ISubclass* value);
+
+  // Attach rollback: drops the last client of iMsg, which this attach appended.
+  void Remove_LastClient(HWND lHwnd, int32_t iMsg);
+  [[noreturn]] static void Raise_Error(int32_t code);
+
+  bool StoreOk = false;
+  zel::subclass_thunk::ReplacementProc ReplacementProc;
 };
