@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "platform/media_player.h"
+#include "platform/web_browser.h"
+#include "support/http_server.h"
+#include "viewer/channel_selection.h"
+#include "viewer/zel_config.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr unsigned short kStreamPort = 18080;
+constexpr unsigned short kGuidePort = 18081;
+
+std::wstring Stream(const wchar_t* path) { return std::wstring(zel::kStreamServer) + path; }
+
+// The real player and browser controls, pointed at loopback servers.
+class ChannelSelection : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    ASSERT_EQ(std::wstring(zel::kStreamServer), L"http://127.0.0.1:18080");
+    ASSERT_EQ(std::wstring(zel::kGuideSite), L"http://127.0.0.1:18081");
+  }
+  void SetUp() override {
+    ASSERT_TRUE(stream_.listening());
+    ASSERT_TRUE(guide_.listening());
+    host_ = CreateWindowExW(0, L"STATIC", L"controls", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900,
+                            500, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(player_.Create(host_, 0, 0, 400, 400, Stream(L"/tv/tv.asx")));
+    ASSERT_TRUE(browser_.Create(host_, 400, 0, 400, 400));
+    browser_.Silent(true);
+  }
+  void TearDown() override {
+    player_.host().Destroy();
+    browser_.host().Destroy();
+    DestroyWindow(host_);
+  }
+  // Clicks `key` and waits until the guide server has seen `expectedGuide` once more.
+  void Select(const wchar_t* key) {
+    zel::SelectChannel(key, player_, browser_);
+    zeltest::PumpMessages(50ms);
+  }
+
+  zeltest::HttpServer stream_{kStreamPort};
+  zeltest::HttpServer guide_{kGuidePort};
+  HWND host_ = nullptr;
+  zel::MediaPlayer player_;
+  zel::WebBrowser browser_;
+};
+
+TEST_F(ChannelSelection, ChannelWithGuideSetsThePlayerThenOpensTheGuide) {
+  EXPECT_EQ(player_.URL(), Stream(L"/tv/tv.asx"));
+  Select(L"cctv1");
+  EXPECT_EQ(player_.URL(), Stream(L"/tv/cctv/cctv1.asx"));
+  EXPECT_TRUE(guide_.WaitFor("/union/uniChDay_ifr.asp?tvid=1&channelid=3"));
+
+  Select(L"qqqf1");  // a page, not a playlist: handled alike
+  EXPECT_EQ(player_.URL(), Stream(L"/tv/sho11/ok6.php"));
+  EXPECT_TRUE(guide_.WaitFor("/union/uniChDay_ifr.asp?tvid=20&channelid=42"));
+
+  Select(L"ok2");
+  EXPECT_EQ(player_.URL(), Stream(L"/tv/ok1/3.asx"));
+  EXPECT_TRUE(guide_.WaitFor("/union/uniChDay_ifr.asp?tvid=38&channelid=62"));
+}
+
+TEST_F(ChannelSelection, SameChannelTwiceRepeatsBothActions) {
+  Select(L"qqqqr4");
+  ASSERT_TRUE(guide_.WaitFor("/union/uniChDay_ifr.asp?tvid=55&channelid=224"));
+  zel::MediaPlayer* p = &player_;
+  p->URL(Stream(L"/tv/tv.asx"));  // so that the second assignment is visible
+  Select(L"qqqqr4");
+  EXPECT_EQ(player_.URL(), Stream(L"/tv/sho17/4.asx"));
+  EXPECT_TRUE(guide_.WaitFor("/union/uniChDay_ifr.asp?tvid=55&channelid=224", 2));
+}
+
+TEST_F(ChannelSelection, ChannelWithoutGuideLeavesTheBrowserAlone) {
+  Select(L"qqqp3");
+  ASSERT_TRUE(guide_.WaitFor("/union/uniChDay_ifr.asp?tvid=27&channelid=444"));
+  guide_.Clear();
+  Select(L"cctv16");
+  EXPECT_EQ(player_.URL(), Stream(L"/tv/cctv/cctv16.asx"));
+  zeltest::PumpMessages(1500ms);
+  EXPECT_TRUE(guide_.Requests().empty());
+  EXPECT_NE(browser_.LocationURL().find(L"tvid=27&channelid=444"), std::wstring::npos);
+}
+
+TEST_F(ChannelSelection, StatusAndGroupNodesChangeNothing) {
+  Select(L"cctv2");
+  ASSERT_TRUE(guide_.WaitFor("/union/uniChDay_ifr.asp?tvid=1&channelid=4"));
+  guide_.Clear();
+  for (auto key : {L"zhongyffang", L"zhongyang", L"shaaa", L"CCTV2", L""}) Select(key);
+  zeltest::PumpMessages(1500ms);
+  EXPECT_EQ(player_.URL(), Stream(L"/tv/cctv/cctv2.asx"));
+  EXPECT_TRUE(guide_.Requests().empty());
+}
+
+TEST(ChannelAddresses, AreBuiltFromTheConfiguredHosts) {
+  EXPECT_EQ(zel::StreamAddress(*zel::FindChannel(L"cctv1")),
+            std::wstring(zel::kStreamServer) + L"/tv/cctv/cctv1.asx");
+  EXPECT_EQ(zel::GuideAddress({319, 1514}),
+            std::wstring(zel::kGuideSite) + L"/union/uniChDay_ifr.asp?tvid=319&channelid=1514");
+}
+
+}  // namespace

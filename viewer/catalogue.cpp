@@ -1,0 +1,23 @@
+#include "viewer/catalogue.h"
+
+#include "platform/tree_view.h"
+
+namespace zel {
+
+void FillChannelTree(TreeView& tree) {
+  for (const CatalogueEntry& e : ChannelCatalogue()) {
+    const TreeNode* added =
+        e.parentKey.empty()
+            ? tree.Nodes.Add(std::nullopt, std::nullopt, e.key, e.caption)
+            : tree.Nodes.Add(e.parentKey, tvwChild, e.key, e.caption);
+    if (!added) return;
+  }
+}
+
+const CatalogueEntry* FindChannel(std::wstring_view key) {
+  for (const CatalogueEntry& e : ChannelCatalogue())
+    if (e.IsChannel() && e.key == key) return &e;
+  return nullptr;
+}
+
+}  // namespace zel

@@ -1,0 +1,27 @@
+#include "viewer/channel_selection.h"
+
+#include "platform/media_player.h"
+#include "platform/web_browser.h"
+#include "viewer/zel_config.h"
+
+namespace zel {
+
+std::wstring StreamAddress(const CatalogueEntry& channel) {
+  return std::wstring(kStreamServer) + std::wstring(channel.streamPath);
+}
+
+std::wstring GuideAddress(const GuidePage& guide) {
+  return std::wstring(kGuideSite) + L"/union/uniChDay_ifr.asp?tvid=" +
+         std::to_wstring(guide.tvid) + L"&channelid=" + std::to_wstring(guide.channelid);
+}
+
+void SelectChannel(std::wstring_view key, MediaPlayer& player, WebBrowser& browser) {
+  const CatalogueEntry* channel = FindChannel(key);
+  if (!channel) return;
+  // A player that refuses the address stops here: the guide follows the stream.
+  if (!player.URL(StreamAddress(*channel))) return;
+  if (channel->guide) browser.Navigate(GuideAddress(*channel->guide));
+}
+
+}  // namespace zel
+
