@@ -1,7 +1,9 @@
 #!/bin/bash
-# Starts or stops the test environment: a private wine prefix, one Xvfb and one
-# persistent wineserver, shared by every test program of a run.
-#   wine-env.sh start|stop <dir>
+# The Wine environment of a build tree: a private prefix, and for test runs one
+# Xvfb and one persistent wineserver shared by every program of the run.
+#   wine-env.sh start <dir>    Xvfb + prefix + persistent wineserver (tests)
+#   wine-env.sh prefix <dir>   only make the prefix, on the current $DISPLAY
+#   wine-env.sh stop <dir>
 set -u
 cmd=$1
 dir=$(realpath -m "$2")
@@ -9,6 +11,18 @@ export WINEPREFIX=$dir/prefix
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=-all
 export WINEARCH=win64
+wine=/usr/lib/wine/wine64
+
+prefix() {
+  mkdir -p "$dir"
+  [ -f "$WINEPREFIX/.zelvano-ready" ] && return
+  echo "wine-env: creating prefix $WINEPREFIX (about a minute)"
+  $wine wineboot -i >"$dir/wineboot.log" 2>&1
+  # Wine draws non-client areas itself, so a skinned frame shows in screenshots.
+  $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.zelvano-ready"
+}
 
 start() {
   mkdir -p "$dir"
@@ -21,16 +35,10 @@ start() {
   for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
   echo ":$n" >"$dir/display"
   export DISPLAY=:$n
-  if [ ! -f "$WINEPREFIX/.zelvano-ready" ]; then
-    echo "wine-env: creating prefix $WINEPREFIX"
-    /usr/lib/wine/wine64 wineboot -i >"$dir/wineboot.log" 2>&1
-    # Wine draws non-client areas itself, so a skinned frame shows in screenshots.
-    /usr/lib/wine/wine64 reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1
-    wineserver -w
-    touch "$WINEPREFIX/.zelvano-ready"
-  fi
+  prefix
   setsid wineserver -p </dev/null >/dev/null 2>&1
-  setsid /usr/lib/wine/wine64 cmd /c exit </dev/null >/dev/null 2>&1 # warm up: explorer.exe and services stay for the run
+  # Warm up: explorer.exe and the services then stay for the whole run.
+  setsid $wine cmd /c exit </dev/null >/dev/null 2>&1
   echo "wine-env: display :$n, prefix $WINEPREFIX"
 }
 
@@ -45,6 +53,7 @@ stop() {
 
 case $cmd in
 start) start ;;
+prefix) prefix ;;
 stop) stop ;;
-*) echo "usage: $0 start|stop <dir>" >&2; exit 2 ;;
+*) echo "usage: $0 start|prefix|stop <dir>" >&2; exit 2 ;;
 esac

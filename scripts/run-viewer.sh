@@ -1,0 +1,57 @@
+#!/bin/bash
+# Builds the viewer and runs it under Wine against the local development server.
+# With an X display it opens there; without one it runs on a virtual display,
+# saves a screenshot of the main window and exits.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+echo "== installing packages"
+bash scripts/install-deps.sh
+
+echo "== building the viewer (x86_64 variant, which runs under wine64) in build/x64"
+cmake -S . -B build/x64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64.cmake >/dev/null
+cmake --build build/x64 --target ZelvanoV2010 -j "$(nproc)"
+exe=$root/build/x64/viewer/ZelvanoV2010.exe
+env_dir=$root/build/run-env
+
+echo "== starting the local stream and guide server on 127.0.0.1:18080 and :18081"
+/usr/bin/python3 scripts/devserver.py --stream-port 18080 --guide-port 18081 \
+  2>"$root/build/devserver.log" &
+server=$!
+cleanup() {
+  kill "$server" 2>/dev/null || true
+  if [ -n "${virtual:-}" ]; then bash scripts/wine-env.sh stop "$env_dir" >/dev/null; fi
+}
+trap cleanup EXIT
+sleep 1
+
+if [ -n "${DISPLAY:-}" ]; then
+  echo "== opening the viewer on $DISPLAY (close its window to end)"
+  bash scripts/wine-env.sh prefix "$env_dir"
+  WINEPREFIX=$env_dir/prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
+    /usr/lib/wine/wine64 "$exe"
+else
+  virtual=1
+  shot=$root/build/viewer-screenshot.png
+  echo "== no display: running on a virtual one"
+  bash scripts/wine-env.sh start "$env_dir"
+  export DISPLAY=$(cat "$env_dir/display")
+  WINEPREFIX=$env_dir/prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
+    /usr/lib/wine/wine64 "$exe" &
+  viewer=$!
+  window=""
+  for _ in $(seq 60); do
+    window=$(xdotool search --name '^ZelvanoV2010$' 2>/dev/null | head -1 || true)
+    [ -n "$window" ] && break
+    sleep 0.5
+  done
+  if [ -z "$window" ]; then
+    echo "the viewer's window did not appear" >&2
+    exit 1
+  fi
+  sleep 4 # let the controls load their pages
+  import -window "$window" "$shot"
+  echo "== screenshot of the main window: $shot"
+  kill "$viewer" 2>/dev/null || true
+fi
