@@ -1,0 +1,150 @@
+// Replaces the standard frame of one window with a frame drawn from a caption
+// picture and a borders picture, through the window's message subclassing.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+
+#include "platform/form_window.h"
+#include "platform/picture.h"
+#include "skin/memory_surface.h"
+#include "subclass/GSubclass.h"
+#include "subclass/ISubclass.h"
+
+class cNeoClass final : public ISubclass {
+ public:
+  cNeoClass();
+  ~cNeoClass();
+  cNeoClass(const cNeoClass&) = delete;
+  cNeoClass& operator=(const cNeoClass&) = delete;
+
+  // Frame description. Flags are 16-bit Booleans (True = -1).
+  int32_t p_ActiveRight() const { return m_ActiveRight; }
+  void p_ActiveRight(int32_t PropVal) { m_ActiveRight = PropVal; }
+  zel::Picture p_Borders() const { return m_Borders; }
+  void p_Borders(zel::Picture PropVal) { m_Borders = PropVal; }
+  int16_t p_BorderHasInactive() const { return m_BorderHasInactive; }
+  void p_BorderHasInactive(int16_t PropVal) { m_BorderHasInactive = PropVal ? -1 : 0; }
+  int32_t p_BottomBorderHeight() const { return m_BottomBorderHeight; }
+  void p_BottomBorderHeight(int32_t PropVal) { m_BottomBorderHeight = PropVal; }
+  int32_t p_ButtonHeight() const { return m_ButtonHeight; }
+  void p_ButtonHeight(int32_t PropVal) { m_ButtonHeight = PropVal; }
+  int32_t p_ButtonWidth() const { return m_ButtonWidth; }
+  void p_ButtonWidth(int32_t PropVal) { m_ButtonWidth = PropVal; }
+  int32_t p_ButtonOffsetX() const { return m_ButtonOffsetX; }
+  void p_ButtonOffsetX(int32_t PropVal) { m_ButtonOffsetX = PropVal; }
+  int32_t p_ButtonOffsetY() const { return m_ButtonOffsetY; }
+  void p_ButtonOffsetY(int32_t PropVal) { m_ButtonOffsetY = PropVal; }
+  zel::Picture p_Caption() const { return m_Caption; }
+  void p_Caption(zel::Picture PropVal) { m_Caption = PropVal; }
+  int16_t p_ControlHasInactive() const { return m_ControlHasInactive; }
+  void p_ControlHasInactive(int16_t PropVal) { m_ControlHasInactive = PropVal ? -1 : 0; }
+  int16_t p_ControlButtonPosition() const { return m_ControlButtonPosition; }
+  void p_ControlButtonPosition(int16_t PropVal) { m_ControlButtonPosition = PropVal ? -1 : 0; }
+  int32_t p_LeftEnd() const { return m_LeftEnd; }
+  void p_LeftEnd(int32_t PropVal) { m_LeftEnd = PropVal; }
+  int32_t p_LeftBorderWidth() const { return m_LeftBorderWidth; }
+  void p_LeftBorderWidth(int32_t PropVal) { m_LeftBorderWidth = PropVal; }
+  int32_t p_Offset() const { return m_Offset; }
+  void p_Offset(int32_t PropVal) { m_Offset = PropVal; }
+  int32_t p_RightEnd() const { return m_RightEnd; }
+  void p_RightEnd(int32_t PropVal) { m_RightEnd = PropVal; }
+  int32_t p_RightBorderWidth() const { return m_RightBorderWidth; }
+  void p_RightBorderWidth(int32_t PropVal) { m_RightBorderWidth = PropVal; }
+  int32_t p_TopBorderHeight() const { return m_TopBorderHeight; }
+  void p_TopBorderHeight(int32_t PropVal) { m_TopBorderHeight = PropVal; }
+
+  // Binds the object to the form's window; every step runs even when one fails.
+  void Attach(zel::FormWindow& mFrm);
+  // Gives every frame message back and forgets the window.
+  void Window_Detach();
+
+  // ISubclass
+  int32_t MsgResponse() override { return ISubclass_MsgResponse(); }
+  void MsgResponse(int32_t) override {}  // the answer depends on the message only
+  LRESULT WindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) override {
+    return ISubclass_WindowProc(hwnd, iMsg, wParam, lParam);
+  }
+
+  // Read-only view of a memory surface (0 caption, 1 borders, 2 caption and
+  // bottom buffer, 3 side buffer), for diagnostics.
+  const zel::MemorySurface& Surface_At(int index) const { return Surface.at(index); }
+
+ private:
+  int32_t ISubclass_MsgResponse();
+  LRESULT ISubclass_WindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
+
+  // Attachment
+  bool Is_MDIChild_Window(HWND hWnd) const;
+  void Hook_Window(HWND hWnd);
+  void Unhook_Window();
+  void Load_Picture(const zel::Picture& picture, int index);
+  int Border_Tile_Size() const;
+  void Recompute_Frame_Sizes();
+
+  // Painting
+  void Draw_Button(HDC hdc, int index, int state, const RECT& rect);
+  void Draw_Frame(HDC hdc, HWND hwnd, int left, int top, int right, int bottom, bool active);
+  void Paint_Frame(HDC hdc, int left, int top, int right, int bottom);
+  bool Button_Shown(int index) const;
+  bool& Pressed_Flag(int index);
+
+  // Frame messages
+  LRESULT On_NcCalcSize(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
+  LRESULT On_NcPaint();
+  LRESULT On_NcLButtonDown(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
+  LRESULT On_NcLButtonUp();
+  LRESULT On_SetCursor(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
+  LRESULT Repaint_Frame(HWND hwnd);
+  POINT Window_Cursor() const;
+  int32_t Hit_Test() const;
+  void Press_Buttons(int x, int y, HDC hdc);
+  void Release_Buttons(int x, int y, HDC hdc);
+  void Drag_Window();
+  void Post_SysCommand(WPARAM command);
+
+  // Properties
+  int32_t m_ActiveRight = 0;
+  zel::Picture m_Borders;
+  int16_t m_BorderHasInactive = 0;
+  int32_t m_BottomBorderHeight = 0;
+  int32_t m_ButtonHeight = 0;
+  int32_t m_ButtonWidth = 0;
+  int32_t m_ButtonOffsetX = 0;
+  int32_t m_ButtonOffsetY = 0;
+  zel::Picture m_Caption;
+  int16_t m_ControlHasInactive = 0;
+  int16_t m_ControlButtonPosition = 0;
+  int32_t m_LeftEnd = 0;
+  int32_t m_LeftBorderWidth = 0;
+  int32_t m_Offset = 0;
+  int32_t m_RightEnd = 0;
+  int32_t m_RightBorderWidth = 0;
+  int32_t m_TopBorderHeight = 0;
+
+  // State
+  GSubclass Subclasser;
+  int32_t Last_HitTest = 0;
+  std::array<RECT, 3> Button_Rect{};  // 0 close, 1 maximize, 2 minimize
+  bool Is_Active = false;
+  bool Is_Sizable = false;
+  bool Has_Close = false;
+  bool Is_MDIChild = false;
+  bool Has_Maximize = false;
+  bool Has_Minimize = false;
+  bool Pressed_Minimize = false;
+  bool Pressed_Maximize = false;
+  bool Pressed_Close = false;
+  int32_t Bottom_Height = 0;
+  int32_t Caption_Height = 0;
+  HWND Target_hWnd = nullptr;
+  int32_t Left_Width = 0;
+  int32_t Right_Width = 0;
+  int32_t Top_Height = 0;
+  std::array<zel::MemorySurface, 4> Surface;
+  int32_t Nudge_X = 0;
+  int32_t Nudge_Y = 0;
+  bool In_SetCursor = false;
+};
