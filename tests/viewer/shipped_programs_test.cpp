@@ -1,0 +1,117 @@
+// The shipped 32-bit programs: PE32 GUI executables, statically linked, with
+// their version resources.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "support/wine_path.h"
+
+namespace {
+
+std::vector<char> ReadFile(const std::wstring& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+template <class T>
+T At(const std::vector<char>& bytes, size_t offset) {
+  T value{};
+  if (offset + sizeof(T) <= bytes.size()) memcpy(&value, bytes.data() + offset, sizeof(T));
+  return value;
+}
+
+void ExpectPe32Gui(const std::wstring& path) {
+  std::vector<char> bytes = ReadFile(path);
+  ASSERT_GT(bytes.size(), 1024u) << "missing: " << path;
+  ASSERT_EQ(At<uint16_t>(bytes, 0), 0x5A4D);  // "MZ"
+  size_t pe = At<uint32_t>(bytes, 0x3C);
+  ASSERT_EQ(At<uint32_t>(bytes, pe), 0x00004550u);  // "PE\0\0"
+  EXPECT_EQ(At<uint16_t>(bytes, pe + 4), IMAGE_FILE_MACHINE_I386);
+  size_t optional = pe + 24;
+  EXPECT_EQ(At<uint16_t>(bytes, optional), IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+  EXPECT_EQ(At<uint16_t>(bytes, optional + 68), IMAGE_SUBSYSTEM_WINDOWS_GUI);
+  // Static linking: no MinGW run-time DLL is needed beside the program.
+  std::string text(bytes.begin(), bytes.end());
+  for (const char* dll : {"libstdc++-6.dll", "libgcc_s_dw2-1.dll", "libwinpthread-1.dll"})
+    EXPECT_EQ(text.find(dll), std::string::npos) << dll;
+}
+
+struct VersionInfo {
+  std::vector<BYTE> data;
+  explicit VersionInfo(const std::wstring& path) {
+    DWORD handle = 0;
+    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &handle);
+    data.resize(size);
+    if (size) GetFileVersionInfoW(path.c_str(), 0, size, data.data());
+  }
+  std::wstring String(const wchar_t* name) {
+    void* value = nullptr;
+    UINT len = 0;
+    std::wstring key = std::wstring(L"\\StringFileInfo\\080404B0\\") + name;
+    if (data.empty() || !VerQueryValueW(data.data(), key.c_str(), &value, &len)) return L"<none>";
+    return std::wstring(static_cast<wchar_t*>(value));
+  }
+  VS_FIXEDFILEINFO Fixed() {
+    void* value = nullptr;
+    UINT len = 0;
+    VS_FIXEDFILEINFO fixed{};
+    if (!data.empty() && VerQueryValueW(data.data(), L"\\", &value, &len) && len >= sizeof(fixed))
+      memcpy(&fixed, value, sizeof(fixed));
+    return fixed;
+  }
+  std::pair<WORD, WORD> Translation() {
+    void* value = nullptr;
+    UINT len = 0;
+    if (data.empty() || !VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &value, &len) ||
+        len < 4)
+      return {0, 0};
+    auto* words = static_cast<WORD*>(value);
+    return {words[0], words[1]};
+  }
+};
+
+const std::wstring kDir = zeltest::WinePath(ZEL_I686_DIR);
+
+TEST(ShippedPrograms, ViewerIsA32BitGuiProgramWithItsVersion) {
+  std::wstring exe = kDir + L"\\viewer\\ZelvanoV2010.exe";
+  ExpectPe32Gui(exe);
+  VersionInfo v(exe);
+  ASSERT_FALSE(v.data.empty());
+  EXPECT_EQ(v.Translation(), std::make_pair(WORD{0x0804}, WORD{1200}));
+  EXPECT_EQ(v.String(L"ProductName"), L"Zelvano");
+  EXPECT_EQ(v.String(L"InternalName"), L"ZelvanoV2010");
+  EXPECT_EQ(v.String(L"OriginalFilename"), L"ZelvanoV2010.exe");
+  EXPECT_EQ(v.String(L"FileVersion"), L"2.01.0004");
+  EXPECT_EQ(v.String(L"ProductVersion"), L"2.01.0004");
+  EXPECT_NE(v.String(L"Comments"), L"<none>");
+  EXPECT_NE(v.String(L"CompanyName"), L"<none>");
+  VS_FIXEDFILEINFO fixed = v.Fixed();
+  EXPECT_EQ(fixed.dwFileVersionMS, 0x00020001u);
+  EXPECT_EQ(fixed.dwFileVersionLS, 0x00000004u);
+  EXPECT_EQ(fixed.dwProductVersionMS, 0x00020001u);
+  EXPECT_EQ(fixed.dwProductVersionLS, 0x00000004u);
+}
+
+TEST(ShippedPrograms, RegistrationToolIsA32BitGuiProgramWithItsVersion) {
+  std::wstring exe = kDir + L"\\regtool\\Zelreg.exe";
+  ExpectPe32Gui(exe);
+  VersionInfo v(exe);
+  ASSERT_FALSE(v.data.empty());
+  EXPECT_EQ(v.Translation(), std::make_pair(WORD{0x0804}, WORD{1200}));
+  EXPECT_EQ(v.String(L"ProductName"), L"Zelreg");
+  EXPECT_EQ(v.String(L"InternalName"), L"Zelreg");
+  EXPECT_EQ(v.String(L"OriginalFilename"), L"Zelreg.exe");
+  EXPECT_EQ(v.String(L"FileVersion"), L"1.00");
+  EXPECT_EQ(v.String(L"ProductVersion"), L"1.00");
+  VS_FIXEDFILEINFO fixed = v.Fixed();
+  EXPECT_EQ(fixed.dwFileVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed.dwFileVersionLS, 0u);
+}
+
+}  // namespace

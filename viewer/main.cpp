@@ -1,0 +1,29 @@
+// ZelvanoV2010: create and load the main window, show it, run its messages.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "viewer/frmMain.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  // The hosted controls need an OLE single-threaded apartment.
+  OleInitialize(nullptr);
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&icc);
+  int exitCode = 0;
+  {
+    frmMain form;
+    if (form.Create()) {
+      form.Form_Load();
+      form.Show();
+      MSG msg;
+      while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+      }
+      exitCode = static_cast<int>(msg.wParam);
+    }
+  }
+  OleUninitialize();
+  return exitCode;
+}
