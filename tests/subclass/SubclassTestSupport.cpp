@@ -51,9 +51,8 @@ LRESULT CALLBACK TestWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   if (self != nullptr) {
     if (msg == WM_DESTROY) {
       ++self->destroyCalls;
-      const std::string h = Decimal(hwnd);
-      self->entriesGoneAtDestroy =
-          GetPropA(hwnd, h.c_str()) == nullptr && GetPropA(hwnd, ("C" + h).c_str()) == nullptr;
+      self->propertiesAtDestroy = Properties(hwnd);
+      self->procAtDestroy = CurrentProc(hwnd);
     }
     if (msg >= WM_APP) {
       ++self->ownCalls;
@@ -61,6 +60,7 @@ LRESULT CALLBACK TestWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
       self->lastWParam = wParam;
       self->lastLParam = lParam;
       if (self->log != nullptr) self->log->push_back("own");
+      if (self->onOwn) self->onOwn(msg);
       return OwnResult(msg, wParam);
     }
   }

@@ -40,8 +40,11 @@ class TestWindow {
   LPARAM lastLParam = 0;
   int ownCalls = 0;
   int destroyCalls = 0;
-  // Whether the engine's entries were gone when the own procedure saw WM_DESTROY.
-  bool entriesGoneAtDestroy = false;
+  // The property list and window procedure when the own procedure saw WM_DESTROY.
+  std::map<std::string, HANDLE> propertiesAtDestroy;
+  WNDPROC procAtDestroy = nullptr;
+  // Runs inside the own procedure for each test message, before it answers.
+  std::function<void(UINT)> onOwn;
   CallLog* log;
 
  private:
