@@ -103,3 +103,29 @@ TEST(ChannelAddresses, AreBuiltFromTheConfiguredHosts) {
 }
 
 }  // namespace
+
+namespace {
+
+// Where a control cannot be made (an edition without it), nothing breaks.
+TEST(MissingControls, AreReportedAndSelectionSurvivesThem) {
+  HWND host = CreateWindowExW(0, L"STATIC", L"host", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300, nullptr,
+                              nullptr, nullptr, nullptr);
+  zel::ActiveXHost bogus;
+  EXPECT_FALSE(bogus.Create(host, 0, 0, 10, 10, L"{00000000-0000-0000-0000-0000DEADBEEF}"));
+  EXPECT_EQ(bogus.hwnd(), nullptr);
+  EXPECT_EQ(GetWindow(host, GW_CHILD), nullptr) << "the failed host window was left behind";
+
+  zeltest::HttpServer guide(18081);
+  zel::MediaPlayer player;  // never created
+  zel::WebBrowser browser;
+  ASSERT_TRUE(browser.Create(host, 0, 0, 100, 100));
+  EXPECT_FALSE(player.URL(L"http://127.0.0.1:18080/tv/tv.asx"));
+  EXPECT_EQ(player.URL(), L"");
+  zel::SelectChannel(L"cctv1", player, browser);  // the stream fails first: no guide request
+  zeltest::PumpMessages(1000ms);
+  EXPECT_EQ(guide.CountOf("/union/uniChDay_ifr.asp?tvid=1&channelid=3"), 0u);
+  browser.host().Destroy();
+  DestroyWindow(host);
+}
+
+}  // namespace
