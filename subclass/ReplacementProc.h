@@ -1,6 +1,6 @@
 // The replacement window procedure of one engine instance: a few bytes of
-// executable code that carry the instance's current-message cell into the
-// shared dispatch routine.
+// executable code that lead into the shared dispatch routine with the
+// instance's current-message cell.
 #pragma once
 
 #include <windows.h>

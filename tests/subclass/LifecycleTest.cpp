@@ -9,6 +9,12 @@
 namespace subclass_test {
 namespace {
 
+DWORD CodeState(WNDPROC proc) {
+  MEMORY_BASIC_INFORMATION info{};
+  VirtualQuery(reinterpret_cast<void*>(proc), &info, sizeof(info));
+  return info.State;
+}
+
 TEST(SubclassLifecycle, InstallsAtFirstAttachAndRestoresOnlyAtLastDetach) {
   CallLog log;
   TestWindow window(&log);
@@ -208,11 +214,32 @@ TEST(SubclassLifecycle, EngineReleasedWhileAnotherEnginesClientsUseItsProcedure)
     second.Attach_Message(&b, h, kMsgB);
     first.Detach_Message(&a, h, kMsgA);
   }  // the first engine's procedure is still the window's: it must stay callable
+  const WNDPROC kept = CurrentProc(h);
   EXPECT_EQ(SendMessageW(h, kMsgB, 0, 0), 8);
   EXPECT_EQ(log, (CallLog{"B?", "B", "B?"}));
   second.Detach_Message(&b, h, kMsgB);
   EXPECT_EQ(CurrentProc(h), own);
   EXPECT_EQ(Properties(h), baseline);
+  // No window uses it any more: now its code is freed.
+  EXPECT_EQ(CodeState(kept), MEM_FREE);
+}
+
+TEST(SubclassLifecycle, ProcedureOfADestroyedWindowIsFreedWithItsEngine) {
+  CallLog log;
+  TestWindow window(&log);
+  HWND h = window.hwnd();
+  TestClient watcher("W", &log);  // keeps the window attached through its end
+  WNDPROC installed = nullptr;
+  {
+    GSubclass engine;
+    engine.Attach_Message(&watcher, h, WM_DESTROY);
+    installed = CurrentProc(h);
+    EXPECT_EQ(CodeState(installed), MEM_COMMIT);
+    window.Destroy();
+    EXPECT_EQ(watcher.calls, 1);
+    EXPECT_EQ(CodeState(installed), MEM_COMMIT);
+  }
+  EXPECT_EQ(CodeState(installed), MEM_FREE);
 }
 
 }  // namespace
