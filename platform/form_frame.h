@@ -1,0 +1,36 @@
+// Frame: a group box with a caption and a background colour, containing controls.
+#pragma once
+
+#include "platform/form_control.h"
+
+namespace zel {
+
+class Frame : public Control, public Container {
+ public:
+  explicit Frame(std::wstring name, std::optional<int16_t> index = std::nullopt);
+  ~Frame() override;
+
+  bool Create(Container& parent, const Bounds& design);
+
+  const std::wstring& Caption() const { return caption_; }
+  void SetCaption(std::wstring caption);
+
+  std::optional<OleColor> ForeColor() const override { return fore_color_; }
+  Outcome SetForeColor(OleColor color) override;
+  std::optional<OleColor> BackColor() const override { return back_color_; }
+  Outcome SetBackColor(OleColor color) override;
+
+  HWND ContainerHwnd() const override { return hwnd(); }
+  Form* ContainerForm() override { return OwnerForm(); }
+  void PaintSurface(HDC dc) override;
+
+ protected:
+  LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  std::wstring caption_;
+  OleColor fore_color_ = 0x80000012;  // button text
+  OleColor back_color_ = 0x8000000F;  // button face
+};
+
+}  // namespace zel

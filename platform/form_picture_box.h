@@ -1,0 +1,39 @@
+// PictureBox: a child window with a background colour and an optional picture,
+// which can contain other controls.
+#pragma once
+
+#include "platform/form_control.h"
+#include "platform/picture.h"
+
+namespace zel {
+
+class PictureBox : public Control, public Container {
+ public:
+  explicit PictureBox(std::wstring name, std::optional<int16_t> index = std::nullopt);
+  ~PictureBox() override;
+
+  bool Create(Container& parent, const Bounds& design);
+
+  std::optional<OleColor> ForeColor() const override { return fore_color_; }
+  Outcome SetForeColor(OleColor color) override;
+  std::optional<OleColor> BackColor() const override { return back_color_; }
+  Outcome SetBackColor(OleColor color) override;
+
+  const zel::Picture& Picture() const { return picture_; }
+  void SetPicture(zel::Picture picture);
+
+  HWND ContainerHwnd() const override { return hwnd(); }
+  Form* ContainerForm() override { return OwnerForm(); }
+  void PaintSurface(HDC dc) override;
+
+ protected:
+  LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
+
+ private:
+  OleColor fore_color_ = 0x80000012;  // button text
+  OleColor back_color_ = 0x8000000F;  // button face
+  UniqueBrush back_brush_;
+  zel::Picture picture_;
+};
+
+}  // namespace zel
