@@ -29,10 +29,10 @@ BOOL CALLBACK CollectProperty(HWND, LPSTR name, HANDLE data, ULONG_PTR param) {
 
 }  // namespace
 
-TestWindow::TestWindow(CallLog* log) : log(log) {
+TestWindow::TestWindow(CallLog* log, HWND parent) : log(log) {
   RegisterTestClass(&TestWindow::Proc);
-  hwnd_ = CreateWindowExW(0, kClassName, L"subclass test", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                          nullptr, nullptr, GetModuleHandleW(nullptr), this);
+  hwnd_ = CreateWindowExW(0, kClassName, L"subclass test", parent ? 0 : WS_OVERLAPPEDWINDOW, 0, 0,
+                          200, 100, parent, nullptr, GetModuleHandleW(nullptr), this);
 }
 
 TestWindow::~TestWindow() { Destroy(); }

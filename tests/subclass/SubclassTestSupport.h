@@ -24,10 +24,11 @@ inline LRESULT OwnResult(UINT msg, WPARAM wParam) {
 // The order in which procedures ran, by name ("own" is the window's own procedure).
 using CallLog = std::vector<std::string>;
 
-// A hidden top-level window whose own procedure logs every test message.
+// A hidden window whose own procedure logs every test message; top-level
+// unless a parent is given (HWND_MESSAGE makes a cheap message-only window).
 class TestWindow {
  public:
-  explicit TestWindow(CallLog* log = nullptr);
+  explicit TestWindow(CallLog* log = nullptr, HWND parent = nullptr);
   ~TestWindow();
   TestWindow(const TestWindow&) = delete;
   TestWindow& operator=(const TestWindow&) = delete;
