@@ -15,6 +15,7 @@
 namespace zel {
 
 struct FormDesign {
+  std::wstring class_name = L"ZelvanoForm";
   std::wstring caption;
   float client_width = 0;   // twips
   float client_height = 0;  // twips

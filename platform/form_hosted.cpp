@@ -12,11 +12,8 @@ void HostedControl::Adopt(Container& parent, HWND window, const Bounds& design) 
 }
 
 Outcome HostedControl::Refresh() {
+  if (refresh_action_) return refresh_action_() ? Outcome::kDone : Outcome::kNotSupported;
   if (Empty()) return Outcome::kNotSupported;
-  if (refresh_action_) {
-    refresh_action_();
-    return Outcome::kDone;
-  }
   RedrawWindow(hwnd(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   return Outcome::kDone;

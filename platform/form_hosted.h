@@ -17,12 +17,13 @@ class HostedControl : public Control {
   void Adopt(Container& parent, HWND window, const Bounds& design);
   bool Empty() const { return !hwnd() || !IsWindow(hwnd()); }
 
-  // What Refresh does for this control instead of a repaint (the browser reloads).
-  void SetRefreshAction(std::function<void()> action) { refresh_action_ = std::move(action); }
+  // What Refresh does for this control instead of a repaint (the browser
+  // reloads); the owner's action tells whether it could.
+  void SetRefreshAction(std::function<bool()> action) { refresh_action_ = std::move(action); }
   Outcome Refresh() override;
 
  private:
-  std::function<void()> refresh_action_;
+  std::function<bool()> refresh_action_;
 };
 
 }  // namespace zel
