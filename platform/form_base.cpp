@@ -53,9 +53,10 @@ void Form::Show() {
   if (!hwnd_) return;
   const bool first = !shown_;
   shown_ = true;
-  // The first showing sizes the layout even if the window never changed size.
-  if (first && !resized_) RaiseResize();
   ShowWindow(hwnd_, SW_SHOW);
+  // The first showing sizes the layout once, whether or not the system sent
+  // a WM_SIZE for it.
+  if (first && !resized_) RaiseResize();
 }
 
 float Form::ScaleWidth() const {
