@@ -109,6 +109,15 @@ TEST_F(MainWindow, ScreenshotsAtDesignAndNarrowWidth) {
   const Capture narrow = CaptureScreen(window);
   ASSERT_TRUE(WriteBmp(ScreenshotDir() + L"\\main_narrow.bmp", narrow));
   EXPECT_EQ(narrow.width, 560);
+
+  // Taller, the style chooser and the scriptlet below the design height come into view.
+  ASSERT_EQ(form.SetHeight(12750), zel::Outcome::kDone);
+  SetWindowPos(form.hwnd(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);  // all on screen
+  Settle(20);
+  window = OuterRect(form);
+  const Capture tall = CaptureScreen(window);
+  ASSERT_TRUE(WriteBmp(ScreenshotDir() + L"\\main_tall.bmp", tall));
+  EXPECT_GT(InkIn(tall, window, form.optStyle(5).hwnd(), {16, 0, 81, 15}), 20);
 }
 
 }  // namespace
