@@ -165,9 +165,14 @@ TEST(FormDrawing, ShapeOutlineAndBackgroundsAppearOnScreen) {
   box.SetBackColor(0x00FFFFFF);
   ASSERT_TRUE(box.Create(form, {0, 0, 3000, 3000}));
   shape.Create(box, {150, 150, 1500, 1500});  // 10,10 .. 110,110 px
+  zel::Label clear{L"clear"};
   label.SetCaption(L"");
   label.SetBackColor(0x0000C000);
   ASSERT_TRUE(label.Create(box, {1800, 150, 600, 300}));
+  // A transparent label over the shape's left edge shows what the box draws there.
+  clear.SetBackStyle(zel::BackStyle::kTransparent);
+  clear.SetBackColor(0x0000C000);
+  ASSERT_TRUE(clear.Create(box, {90, 1200, 600, 300}));  // 6,80 .. 46,100 px
   EXPECT_EQ(shape.SetBorderWidth(3), Outcome::kDone);
   shape.SetBorderColor(0x000000FF);
   form.ControlsCreated();
@@ -183,6 +188,8 @@ TEST(FormDrawing, ShapeOutlineAndBackgroundsAppearOnScreen) {
   EXPECT_EQ(ClientPixel(box.hwnd(), 109, 50), 0x000000FFu);  // right edge, inside the bounds
   EXPECT_EQ(ClientPixel(box.hwnd(), 110, 50), 0x00FFFFFFu);
   EXPECT_EQ(ClientPixel(label.hwnd(), 1, 1), 0x0000C000u);
+  EXPECT_EQ(ClientPixel(clear.hwnd(), 5, 10), 0x000000FFu);   // the edge at x = 11
+  EXPECT_EQ(ClientPixel(clear.hwnd(), 20, 10), 0x00FFFFFFu);  // the box inside the shape
 
   // Width 0 draws no outline; a negative width is refused.
   EXPECT_EQ(shape.SetBorderWidth(0), Outcome::kDone);
