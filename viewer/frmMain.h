@@ -12,6 +12,7 @@
 #include "platform/scriptlet.h"
 #include "platform/tree_view.h"
 #include "platform/web_browser.h"
+#include "skin/neo_class.h"
 #include "viewer/process_launcher.h"
 #include "viewer/single_instance.h"
 
@@ -58,6 +59,8 @@ class frmMain : public zel::Form {
   void optStyle_Click(int16_t Index);
 
   void Set_Skin(int16_t style);
+  // The frame object of the current style (one at a time).
+  const cNeoClass* Skin() const { return m_Skin.get(); }
 
   // Where the site link starts its command; the shell by default.
   void SetProcessLauncher(zel::ProcessLauncher* launcher) { launcher_ = launcher; }
@@ -70,6 +73,7 @@ class frmMain : public zel::Form {
   void CreateControls();
   void CreateHostedControls();
   void LoadPictures();
+  void LoadSkinPictures();
   void SkinStart();
 
   zel::UniqueIcon icon_;
@@ -77,4 +81,6 @@ class frmMain : public zel::Form {
   zel::ShellLauncher shell_launcher_;
   zel::ProcessLauncher* launcher_ = &shell_launcher_;
   std::unique_ptr<zel::SingleInstance> m_Instance;
+  // Declared after the controls: released, and so detached, before the window goes.
+  std::unique_ptr<cNeoClass> m_Skin;
 };

@@ -47,6 +47,7 @@ bool frmMain::Create() {
   if (!CreateForm(design)) return false;
   LoadPictures();
   CreateControls();
+  LoadSkinPictures();
   ControlsCreated();
   return true;
 }

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "viewer/catalogue.h"
+#include "viewer_fixture.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using zeltest::StartedViewer;
+
+HTREEITEM Next(HWND tree, HTREEITEM item, UINT how) {
+  return reinterpret_cast<HTREEITEM>(
+      SendMessageW(tree, TVM_GETNEXTITEM, how, reinterpret_cast<LPARAM>(item)));
+}
+
+TEST_F(StartedViewer, StartSendsBrowserScriptletAndPlayerToTheStreamServer) {
+  EXPECT_TRUE(stream.WaitFor("/tv/Hi.htm"));
+  EXPECT_TRUE(stream.WaitFor("/ip.htm"));
+  EXPECT_EQ(stream.CountOf("/tv/Hi.htm"), 1u);
+  EXPECT_EQ(form.wmp1.URL(), Stream(L"/tv/tv.asx"));
+  EXPECT_TRUE(guide.Requests().empty());
+}
+
+TEST_F(StartedViewer, StartFillsTheTreeCollapsedWithNothingSelected) {
+  HWND tree = form.TreeView1.tree();
+  EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 185);
+  int roots = 0;
+  for (HTREEITEM r = Next(tree, nullptr, TVGN_ROOT); r; r = Next(tree, r, TVGN_NEXT)) {
+    ++roots;
+    EXPECT_FALSE(SendMessageW(tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(r), TVIS_EXPANDED));
+  }
+  EXPECT_EQ(roots, 22);
+  EXPECT_EQ(Next(tree, nullptr, TVGN_CARET), nullptr);
+  EXPECT_EQ(form.TreeView1.Nodes.Item(L"zhongyffang")->Text(), L"频道列表读取完毕");
+  EXPECT_TRUE(IsWindowVisible(form.hwnd()));
+}
+
+// A real mouse click on a channel of the real tree in the real window.
+TEST_F(StartedViewer, ClickingAChannelInTheTreePlaysItAndOpensItsGuide) {
+  HWND tree = form.TreeView1.tree();
+  const zel::TreeNode* group = form.TreeView1.Nodes.Item(L"shuu");
+  SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group->Handle()));
+  auto click = [&](const wchar_t* key) {
+    HTREEITEM item = form.TreeView1.Nodes.Item(key)->Handle();
+    SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    RECT r{};
+    memcpy(&r, &item, sizeof(item));
+    ASSERT_TRUE(SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
+    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(tree, &p);
+    SetForegroundWindow(form.hwnd());
+    SetCursorPos(p.x, p.y);
+    zeltest::PumpMessages(50ms);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    zeltest::PumpMessages(std::chrono::milliseconds(GetDoubleClickTime() + 100));
+  };
+  click(L"qqqp3");
+  EXPECT_EQ(form.wmp1.URL(), Stream(L"/tv/sho7/3.asx"));
+  EXPECT_TRUE(guide.WaitFor("/union/uniChDay_ifr.asp?tvid=27&channelid=444"));
+  guide.Clear();
+  click(L"qqqp2");  // no guide page
+  EXPECT_EQ(form.wmp1.URL(), Stream(L"/tv/sho7/2.asx"));
+  click(L"shuu");  // a group: nothing changes
+  EXPECT_EQ(form.wmp1.URL(), Stream(L"/tv/sho7/2.asx"));
+  zeltest::PumpMessages(1000ms);
+  EXPECT_TRUE(guide.Requests().empty());
+}
+
+}  // namespace
