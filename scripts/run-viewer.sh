@@ -5,6 +5,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+# Chinese locale: Wine then links the UI fonts to one with the channel names' characters.
+export LANG=zh_CN.UTF-8
 
 echo "== installing packages"
 bash scripts/install-deps.sh
@@ -29,7 +31,7 @@ sleep 1
 if [ -n "${DISPLAY:-}" ]; then
   echo "== opening the viewer on $DISPLAY (close its window to end)"
   bash scripts/wine-env.sh prefix "$env_dir"
-  WINEPREFIX=$env_dir/prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
+  LANG=zh_CN.UTF-8 WINEPREFIX=$env_dir/prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
     /usr/lib/wine/wine64 "$exe"
 else
   virtual=1
@@ -37,7 +39,7 @@ else
   echo "== no display: running on a virtual one"
   bash scripts/wine-env.sh start "$env_dir"
   export DISPLAY=$(cat "$env_dir/display")
-  WINEPREFIX=$env_dir/prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
+  LANG=zh_CN.UTF-8 WINEPREFIX=$env_dir/prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
     /usr/lib/wine/wine64 "$exe" &
   viewer=$!
   window=""
