@@ -54,8 +54,11 @@ void cNeoClass::Attach(zel::FormWindow& mFrm) {
   Is_Sizable = (style & WS_THICKFRAME) != 0;
 
   Run_Step([&] { mFrm.Refresh(); });
-  SetWindowPos(Target_hWnd, nullptr, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER);
+  // The frame change makes the system ask for the non-client size again. A hidden
+  // window must not be activated by it (a visible one is activated just below).
+  UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER;
+  if (!IsWindowVisible(Target_hWnd)) flags |= SWP_NOACTIVATE;
+  SetWindowPos(Target_hWnd, nullptr, 0, 0, 0, 0, flags);
 
   if (IsWindowVisible(Target_hWnd)) {
     SetForegroundWindow(Target_hWnd);

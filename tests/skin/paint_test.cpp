@@ -1,0 +1,183 @@
+// The painted frame, read back from real windows and compared pixel by pixel with
+// an image built from the two pictures.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "skin_test_support.h"
+
+namespace skin_test {
+namespace {
+
+constexpr DWORD kSizable = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+
+struct PaintCase {
+  const char* name;
+  Skin skin;
+  DWORD style = kSizable;
+  int width = 300, height = 200;
+  bool active = true;
+  // WS_MAXIMIZE in the style, the window left in place: the frame reads the style
+  // only, and a really maximized window is partly off screen.
+  bool maximizedStyle = false;
+};
+
+Skin WithInactive(bool controls, bool borders, int offset = 80) {
+  Skin s;
+  s.controlHasInactive = controls;
+  s.borderHasInactive = borders;
+  s.offset = offset;
+  return s;
+}
+
+Skin NarrowTile() {
+  Skin s;
+  s.activeRight = 15;  // not right of the left end: the middle repeats 16-column tiles
+  return s;
+}
+
+Skin TallBorders() {
+  Skin s;
+  s.tile = 40;  // taller than the 32-row caption
+  return s;
+}
+
+Skin PlacedButtons() {
+  Skin s;
+  s.leftBorderWidth = 4;
+  s.rightBorderWidth = 3;
+  s.controlButtonPosition = true;
+  s.buttonOffsetX = -7;
+  s.buttonOffsetY = 3;
+  return s;
+}
+
+class FramePaint : public ::testing::TestWithParam<PaintCase> {
+ protected:
+  void SetUp() override { MoveCursor(1270, 1010); }
+
+  void Open(const PaintCase& c) {
+    window_ = std::make_unique<TestWindow>(c.style, 100, 100, c.width, c.height);
+    ASSERT_TRUE(window_->hwnd());
+    neo_ = std::make_unique<cNeoClass>();
+    c.skin.ApplyTo(*neo_);
+    neo_->Attach(*window_);
+    if (c.maximizedStyle) {
+      HWND h = window_->hwnd();
+      SetWindowLongW(h, GWL_STYLE, GetWindowLongW(h, GWL_STYLE) | WS_MAXIMIZE);
+    }
+    PumpFor(50);
+  }
+
+  // Sets the drawn state, then compares the whole frame outside the client area.
+  void ExpectFrame(const Skin& skin, bool active) {
+    HWND h = window_->hwnd();
+    SendMessageW(h, WM_NCACTIVATE, active ? TRUE : FALSE, 0);
+    SendMessageW(h, WM_NCPAINT, 1, 0);
+    const Image actual = ReadWindow(h);
+    const Image expected = ExpectedFrame(skin, StateOf(h, active));
+    ExpectSame(expected, actual);
+  }
+
+  void ExpectSame(const Image& expected, const Image& actual) {
+    const Comparison c = Compare(expected, actual, window_->ClientInWindow());
+    EXPECT_GT(c.known, 1500);
+    EXPECT_EQ(c.compared, c.known);
+    EXPECT_EQ(c.mismatches, 0) << c.report;
+  }
+
+  std::unique_ptr<TestWindow> window_;
+  std::unique_ptr<cNeoClass> neo_;
+};
+
+TEST_P(FramePaint, MatchesThePictures) {
+  const PaintCase& c = GetParam();
+  Open(c);
+  ExpectFrame(c.skin, c.active);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FramePaint,
+    ::testing::Values(
+        PaintCase{"Active", Skin{}},
+        PaintCase{"InactiveShiftsCaptionNotGlyphs", WithInactive(false, false), kSizable, 300, 200,
+                  false},
+        PaintCase{"InactiveGlyphsShifted", WithInactive(true, false), kSizable, 300, 200, false},
+        PaintCase{"InactiveBorderRow", WithInactive(false, true), kSizable, 300, 200, false},
+        PaintCase{"ActiveBorderRowOfTwo", WithInactive(true, true)},
+        PaintCase{"InactiveOffsetZero", WithInactive(true, false, 0), kSizable, 300, 200, false},
+        PaintCase{"MaximizedShowsRestoreGlyph", Skin{}, kSizable, 300, 200, true, true},
+        PaintCase{"NoMinimizeBox", Skin{}, kSizable & ~WS_MINIMIZEBOX},
+        PaintCase{"NotSizable", Skin{}, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE},
+        PaintCase{"MiddleTileFallback", NarrowTile()},
+        PaintCase{"BordersTallerThanCaption", TallBorders(), kSizable, 300, 220},
+        PaintCase{"PlacedButtonsAndEdgeWidths", PlacedButtons()},
+        PaintCase{"LargeWindow", Skin{}, kSizable, 745, 400}),
+    [](const ::testing::TestParamInfo<PaintCase>& info) { return std::string(info.param.name); });
+
+TEST_F(FramePaint, CaptionSourceColumnsFollowActivation) {
+  Skin skin;
+  Open(PaintCase{"", skin});
+  HWND h = window_->hwnd();
+  SendMessageW(h, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_EQ(ReadWindow(h).at(0, 0), CaptionPixel(0, 0));
+  SendMessageW(h, WM_NCACTIVATE, FALSE, 0);
+  EXPECT_EQ(ReadWindow(h).at(0, 0), CaptionPixel(skin.offset, 0));
+}
+
+TEST_F(FramePaint, NarrowWindowStartsTheRightEndAtItsWidth) {
+  Skin skin;
+  const int RW = skin.rightEnd - skin.activeRight + 1;
+  Open(PaintCase{"", skin, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE});
+  HWND h = window_->hwnd();
+  // Narrower than left end plus right end.
+  SetWindowPos(h, nullptr, 0, 0, 30, 120, SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED);
+  PumpFor(20);
+  ExpectFrame(skin, true);
+  const Image img = ReadWindow(h);
+  EXPECT_EQ(img.at(RW - 1, 1), CaptionPixel(RW - 1, 1));  // still the left end
+  EXPECT_EQ(img.at(RW, 1), CaptionPixel(skin.activeRight, 1));
+}
+
+TEST_F(FramePaint, TextChangeRepaintsOverThePlatformCaption) {
+  Skin skin;
+  Open(PaintCase{"", skin});
+  HWND h = window_->hwnd();
+  SendMessageW(h, WM_NCACTIVATE, TRUE, 0);
+  EXPECT_TRUE(SetWindowTextW(h, L"another title, drawn by nobody"));
+  ExpectSame(ExpectedFrame(skin, StateOf(h, true)), ReadWindow(h));
+  wchar_t text[64] = {};
+  GetWindowTextW(h, text, 64);
+  EXPECT_STREQ(text, L"another title, drawn by nobody");
+}
+
+// Messages after which the frame is painted again over whatever the window's own
+// procedure drew: the frame is blotted out first, then must be whole again.
+TEST_F(FramePaint, FrameIsRepaintedAfterMessagesThatCanChangeIt) {
+  Skin skin;
+  Open(PaintCase{"", skin, kSizable & ~WS_MAXIMIZEBOX});  // no maximize on double-click
+  HWND h = window_->hwnd();
+  SendMessageW(h, WM_NCACTIVATE, TRUE, 0);
+  const struct {
+    UINT msg;
+    WPARAM wParam;
+  } messages[] = {{WM_NCACTIVATE, TRUE},
+                  {WM_NCLBUTTONDBLCLK, HTCAPTION},
+                  {WM_STYLECHANGED, static_cast<WPARAM>(static_cast<LONG_PTR>(GWL_EXSTYLE))},
+                  {WM_INITMENU, 0},
+                  {WM_INITMENUPOPUP, 0},
+                  {WM_NCPAINT, 1}};
+  for (const auto& m : messages) {
+    HDC dc = GetWindowDC(h);
+    PatBlt(dc, 0, 0, 300, 200, BLACKNESS);
+    ReleaseDC(h, dc);
+    STYLESTRUCT ss{static_cast<DWORD>(GetWindowLongW(h, GWL_EXSTYLE)),
+                   static_cast<DWORD>(GetWindowLongW(h, GWL_EXSTYLE))};
+    SendMessageW(h, m.msg, m.wParam, m.msg == WM_STYLECHANGED ? reinterpret_cast<LPARAM>(&ss) : 0);
+    SCOPED_TRACE(testing::Message() << "message " << m.msg);
+    ExpectSame(ExpectedFrame(skin, StateOf(h, true)), ReadWindow(h));
+  }
+}
+
+}  // namespace
+}  // namespace skin_test
