@@ -151,6 +151,20 @@ TEST_F(FramePaint, TextChangeRepaintsOverThePlatformCaption) {
   EXPECT_STREQ(text, L"another title, drawn by nobody");
 }
 
+// A borders picture one row high with an inactive row gives tiles of size 0: the
+// edges have nothing to repeat, and painting must still end.
+TEST_F(FramePaint, ZeroSizedBorderTilesPaintTheCaptionAndEnd) {
+  window_ = std::make_unique<TestWindow>(kSizable, 100, 100, 300, 200);
+  neo_ = std::make_unique<cNeoClass>();
+  Skin{}.ApplyTo(*neo_);
+  neo_->p_Borders(MakePicture(7, 1, BordersPixel));
+  neo_->p_BorderHasInactive(-1);
+  neo_->Attach(*window_);
+  SendMessageW(window_->hwnd(), WM_NCACTIVATE, TRUE, 0);
+  SendMessageW(window_->hwnd(), WM_NCPAINT, 1, 0);
+  EXPECT_EQ(ReadWindow(window_->hwnd()).at(5, 5), CaptionPixel(5, 5));
+}
+
 // Messages after which the frame is painted again over whatever the window's own
 // procedure drew: the frame is blotted out first, then must be whole again.
 TEST_F(FramePaint, FrameIsRepaintedAfterMessagesThatCanChangeIt) {
