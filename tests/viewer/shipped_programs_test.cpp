@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -15,7 +16,7 @@
 namespace {
 
 std::vector<char> ReadFile(const std::wstring& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
@@ -24,6 +25,36 @@ T At(const std::vector<char>& bytes, size_t offset) {
   T value{};
   if (offset + sizeof(T) <= bytes.size()) memcpy(&value, bytes.data() + offset, sizeof(T));
   return value;
+}
+
+// Names of the DLLs in a PE32 file's import directory.
+std::vector<std::string> ImportedDlls(const std::vector<char>& bytes, size_t pe) {
+  const size_t optional = pe + 24;
+  const uint16_t sections = At<uint16_t>(bytes, pe + 6);
+  const size_t sectionTable = optional + At<uint16_t>(bytes, pe + 20);
+  // PE32: the data directories start at offset 96; entry 1 is the import directory.
+  const uint32_t importRva = At<uint32_t>(bytes, optional + 96 + 8);
+  auto toOffset = [&](uint32_t rva) -> size_t {
+    for (uint16_t i = 0; i < sections; ++i) {
+      const size_t h = sectionTable + i * 40;
+      const uint32_t va = At<uint32_t>(bytes, h + 12), size = At<uint32_t>(bytes, h + 16);
+      const uint32_t raw = At<uint32_t>(bytes, h + 20);
+      if (rva >= va && rva < va + size) return raw + (rva - va);
+    }
+    return 0;
+  };
+  std::vector<std::string> dlls;
+  for (size_t d = toOffset(importRva); d && d + 20 <= bytes.size(); d += 20) {
+    const uint32_t nameRva = At<uint32_t>(bytes, d + 12);
+    if (!nameRva) break;
+    const size_t name = toOffset(nameRva);
+    if (!name) break;
+    std::string dll;
+    for (size_t i = name; i < bytes.size() && bytes[i]; ++i)
+      dll += static_cast<char>(tolower(static_cast<unsigned char>(bytes[i])));
+    dlls.push_back(dll);
+  }
+  return dlls;
 }
 
 void ExpectPe32Gui(const std::wstring& path) {
@@ -36,10 +67,13 @@ void ExpectPe32Gui(const std::wstring& path) {
   size_t optional = pe + 24;
   EXPECT_EQ(At<uint16_t>(bytes, optional), IMAGE_NT_OPTIONAL_HDR32_MAGIC);
   EXPECT_EQ(At<uint16_t>(bytes, optional + 68), IMAGE_SUBSYSTEM_WINDOWS_GUI);
-  // Static linking: no MinGW run-time DLL is needed beside the program.
-  std::string text(bytes.begin(), bytes.end());
-  for (const char* dll : {"libstdc++-6.dll", "libgcc_s_dw2-1.dll", "libwinpthread-1.dll"})
-    EXPECT_EQ(text.find(dll), std::string::npos) << dll;
+  // Static linking: the program imports only system DLLs, none of MinGW's run time.
+  for (const std::string& dll : ImportedDlls(bytes, pe)) {
+    EXPECT_EQ(dll.find("libstdc++"), std::string::npos) << dll;
+    EXPECT_EQ(dll.find("libgcc"), std::string::npos) << dll;
+    EXPECT_EQ(dll.find("libwinpthread"), std::string::npos) << dll;
+  }
+  EXPECT_FALSE(ImportedDlls(bytes, pe).empty());
 }
 
 struct VersionInfo {
