@@ -5,8 +5,6 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
-# Chinese locale: Wine then links the UI fonts to one with the channel names' characters.
-export LANG=zh_CN.UTF-8
 
 echo "== installing packages"
 bash scripts/install-deps.sh
@@ -16,6 +14,9 @@ cmake -S . -B build/x64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64.c
 cmake --build build/x64 --target ZelvanoV2010 -j "$(nproc)"
 exe=$root/build/x64/viewer/ZelvanoV2010.exe
 env_dir=$root/build/run-env
+# A Chinese locale: Wine then links the UI fonts to one with the channel names' characters.
+wine=(env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEPREFIX="$env_dir/prefix"
+  WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all /usr/lib/wine/wine64)
 
 echo "== starting the local stream and guide server on 127.0.0.1:18080 and :18081"
 /usr/bin/python3 scripts/devserver.py --stream-port 18080 --guide-port 18081 \
@@ -31,16 +32,14 @@ sleep 1
 if [ -n "${DISPLAY:-}" ]; then
   echo "== opening the viewer on $DISPLAY (close its window to end)"
   bash scripts/wine-env.sh prefix "$env_dir"
-  LANG=zh_CN.UTF-8 WINEPREFIX=$env_dir/prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
-    /usr/lib/wine/wine64 "$exe"
+  "${wine[@]}" "$exe"
 else
   virtual=1
   shot=$root/build/viewer-screenshot.png
   echo "== no display: running on a virtual one"
   bash scripts/wine-env.sh start "$env_dir"
   export DISPLAY=$(cat "$env_dir/display")
-  LANG=zh_CN.UTF-8 WINEPREFIX=$env_dir/prefix WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all \
-    /usr/lib/wine/wine64 "$exe" &
+  "${wine[@]}" "$exe" &
   viewer=$!
   window=""
   for _ in $(seq 60); do
