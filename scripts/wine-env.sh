@@ -15,13 +15,15 @@ wine=/usr/lib/wine/wine64
 
 prefix() {
   mkdir -p "$dir"
-  [ -f "$WINEPREFIX/.zelvano-ready" ] && return
+  [ -f "$WINEPREFIX/.zelvano-ready-2" ] && return
   echo "wine-env: creating prefix $WINEPREFIX (about a minute)"
   $wine wineboot -i >"$dir/wineboot.log" 2>&1
   # Wine draws non-client areas itself, so a skinned frame shows in screenshots.
   $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1
+  # Unmanaged windows: no window manager to wait for when windows hide, close or maximize.
+  $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.zelvano-ready"
+  touch "$WINEPREFIX/.zelvano-ready-2"
 }
 
 start() {
