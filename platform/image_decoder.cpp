@@ -19,8 +19,8 @@ Picture DecodePicture(const void* data, size_t size) {
   if (FAILED(factory->CreateStream(&stream)) ||
       FAILED(stream->InitializeFromMemory(static_cast<BYTE*>(const_cast<void*>(data)),
                                           static_cast<DWORD>(size))) ||
-      FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr,
-                                              WICDecodeMetadataCacheOnDemand, &decoder)) ||
+      FAILED(factory->CreateDecoderFromStream(stream.Get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                              &decoder)) ||
       FAILED(decoder->GetFrame(0, &frame)) ||
       FAILED(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame.Get(), &pixels)))
     return {};

@@ -39,9 +39,8 @@ class TreeNodes {
   // with a relative and tvwChild it is appended as the relative's last child.
   // Fails (nothing added) for a duplicate key, an unknown relative or another
   // relationship.
-  const TreeNode* Add(std::optional<std::wstring_view> Relative,
-                      std::optional<int> Relationship, std::wstring_view Key,
-                      std::wstring_view Text);
+  const TreeNode* Add(std::optional<std::wstring_view> Relative, std::optional<int> Relationship,
+                      std::wstring_view Key, std::wstring_view Text);
   size_t Count() const { return nodes_.size(); }
   const TreeNode* Item(std::wstring_view key) const;
   const TreeNode* FromHandle(HTREEITEM item) const;

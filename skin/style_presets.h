@@ -15,10 +15,10 @@ struct StylePreset {
   int32_t ButtonHeight, ButtonWidth, ButtonOffsetX, ButtonOffsetY;
   int32_t LeftEnd, ActiveRight, RightEnd;
   int32_t LeftBorderWidth, RightBorderWidth, TopBorderHeight, BottomBorderHeight;
-  COLORREF ForeColor;   // text colour of the "xb" and "xa" controls
-  COLORREF BackColor;   // background of the "xb" controls
+  COLORREF ForeColor;     // text colour of the "xb" and "xa" controls
+  COLORREF BackColor;     // background of the "xb" controls
   COLORREF AltBackColor;  // background of the "xa" controls
-  bool SetsBorder;      // whether the style sets spBorder at all
+  bool SetsBorder;        // whether the style sets spBorder at all
   int32_t BorderWidth;
   COLORREF BorderColor;
 

@@ -6,10 +6,9 @@ namespace zel {
 
 void FillChannelTree(TreeView& tree) {
   for (const CatalogueEntry& e : ChannelCatalogue()) {
-    const TreeNode* added =
-        e.parentKey.empty()
-            ? tree.Nodes.Add(std::nullopt, std::nullopt, e.key, e.caption)
-            : tree.Nodes.Add(e.parentKey, tvwChild, e.key, e.caption);
+    const TreeNode* added = e.parentKey.empty()
+                                ? tree.Nodes.Add(std::nullopt, std::nullopt, e.key, e.caption)
+                                : tree.Nodes.Add(e.parentKey, tvwChild, e.key, e.caption);
     if (!added) return;
   }
 }

@@ -16,7 +16,7 @@ struct GuidePage {
 
 struct CatalogueEntry {
   std::wstring_view key;
-  std::wstring_view parentKey;   // empty for a root entry
+  std::wstring_view parentKey;  // empty for a root entry
   std::wstring_view caption;
   std::wstring_view streamPath;  // channels only: "/tv/..."
   std::optional<GuidePage> guide;

@@ -11,8 +11,8 @@ std::wstring StreamAddress(const CatalogueEntry& channel) {
 }
 
 std::wstring GuideAddress(const GuidePage& guide) {
-  return std::wstring(kGuideSite) + L"/union/uniChDay_ifr.asp?tvid=" +
-         std::to_wstring(guide.tvid) + L"&channelid=" + std::to_wstring(guide.channelid);
+  return std::wstring(kGuideSite) + L"/union/uniChDay_ifr.asp?tvid=" + std::to_wstring(guide.tvid) +
+         L"&channelid=" + std::to_wstring(guide.channelid);
 }
 
 void SelectChannel(std::wstring_view key, MediaPlayer& player, WebBrowser& browser) {
@@ -24,4 +24,3 @@ void SelectChannel(std::wstring_view key, MediaPlayer& player, WebBrowser& brows
 }
 
 }  // namespace zel
-

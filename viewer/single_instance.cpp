@@ -9,7 +9,8 @@ constexpr wchar_t kMutexName[] = L"Local\\Zelvano.ZelvanoV2010.Running";
 
 SingleInstance::SingleInstance() {
   mutex_ = CreateMutexW(nullptr, FALSE, kMutexName);
-  another_ = mutex_ ? GetLastError() == ERROR_ALREADY_EXISTS : GetLastError() == ERROR_ACCESS_DENIED;
+  another_ =
+      mutex_ ? GetLastError() == ERROR_ALREADY_EXISTS : GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 SingleInstance::~SingleInstance() {

@@ -89,9 +89,10 @@ void HttpServer::Answer(uintptr_t client) {
       requests_.push_back(target);
     }
     std::string body = Body(target);
-    std::string reply = "HTTP/1.1 200 OK\r\nContent-Type: " + ContentType(target) +
-                        "\r\nCache-Control: no-store\r\nContent-Length: " +
-                        std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
+    std::string reply =
+        "HTTP/1.1 200 OK\r\nContent-Type: " + ContentType(target) +
+        "\r\nCache-Control: no-store\r\nContent-Length: " + std::to_string(body.size()) +
+        "\r\nConnection: close\r\n\r\n" + body;
     send(client, reply.data(), static_cast<int>(reply.size()), 0);
   }
   shutdown(client, SD_SEND);

@@ -87,7 +87,8 @@ TEST_F(ChannelTree, FillAddsEveryEntryInTableOrderCollapsedAndUnselected) {
   ASSERT_EQ(seen.size(), 185u);
   EXPECT_EQ(seen.front().second, L"频道列表读取完毕");
   EXPECT_EQ(seen[1].second, L"◣  中央电视直播");
-  EXPECT_EQ(seen.back(), std::make_pair(std::wstring(L"◣  港台电视直播"), std::wstring(L"台湾新闻频道")));
+  EXPECT_EQ(seen.back(),
+            std::make_pair(std::wstring(L"◣  港台电视直播"), std::wstring(L"台湾新闻频道")));
   auto table = zel::ChannelCatalogue();
   for (size_t i = 0; i < table.size(); ++i) {
     EXPECT_EQ(seen[i].second, table[i].caption) << i;

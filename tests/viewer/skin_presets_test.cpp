@@ -27,7 +27,8 @@ class SkinPresets : public StartedViewer {
     const cNeoClass* skin = form.Skin();
     ASSERT_NE(skin, nullptr);
     EXPECT_TRUE(skin->p_Caption() == form.picResource(static_cast<int16_t>(2 * style)).Picture());
-    EXPECT_TRUE(skin->p_Borders() == form.picResource(static_cast<int16_t>(2 * style + 1)).Picture());
+    EXPECT_TRUE(skin->p_Borders() ==
+                form.picResource(static_cast<int16_t>(2 * style + 1)).Picture());
     EXPECT_EQ(skin->p_BorderHasInactive(), 0);
     EXPECT_EQ(skin->p_ControlHasInactive(), -1);
     EXPECT_EQ(skin->p_ControlButtonPosition(), -1);

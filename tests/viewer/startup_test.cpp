@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <exdisp.h>
+
 #include <cstring>
 
 #include "viewer/catalogue.h"
@@ -21,6 +23,16 @@ TEST_F(StartedViewer, StartSendsBrowserScriptletAndPlayerToTheStreamServer) {
   EXPECT_EQ(stream.CountOf("/tv/Hi.htm"), 1u);
   EXPECT_EQ(form.wmp1.URL(), Stream(L"/tv/tv.asx"));
   EXPECT_TRUE(guide.Requests().empty());
+}
+
+// The browser was made silent before it was sent anywhere. (Wine's player keeps
+// none of its settings, so they cannot be read back from it here.)
+TEST_F(StartedViewer, BrowserIsSilent) {
+  auto browser = form.WebBrowser1.host().As<IWebBrowser2>();
+  ASSERT_TRUE(browser);
+  VARIANT_BOOL silent = VARIANT_FALSE;
+  ASSERT_HRESULT_SUCCEEDED(browser->get_Silent(&silent));
+  EXPECT_EQ(silent, VARIANT_TRUE);
 }
 
 TEST_F(StartedViewer, StartFillsTheTreeCollapsedWithNothingSelected) {

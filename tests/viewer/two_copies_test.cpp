@@ -48,7 +48,8 @@ HWND FindTopLevel(DWORD pid, const wchar_t* cls, bool visibleOnly) {
         GetWindowThreadProcessId(hwnd, &owner);
         wchar_t cls[64] = {};
         GetClassNameW(hwnd, cls, 64);
-        if (owner == s.pid && wcscmp(cls, s.cls) == 0 && (!s.visibleOnly || IsWindowVisible(hwnd))) {
+        if (owner == s.pid && wcscmp(cls, s.cls) == 0 &&
+            (!s.visibleOnly || IsWindowVisible(hwnd))) {
           s.found = hwnd;
           return FALSE;
         }
@@ -90,20 +91,26 @@ TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
   Process first;
   ASSERT_TRUE(first.Start(kViewer));
   HWND main = nullptr;
-  ASSERT_TRUE(zeltest::PumpUntil([&] {
-    main = FindTopLevel(first.info.dwProcessId, L"ZelvanoMainForm", true);
-    return main != nullptr;
-  }, 30s)) << "the first copy's window did not appear";
+  ASSERT_TRUE(zeltest::PumpUntil(
+      [&] {
+        main = FindTopLevel(first.info.dwProcessId, L"ZelvanoMainForm", true);
+        return main != nullptr;
+      },
+      30s))
+      << "the first copy's window did not appear";
   EXPECT_EQ(Text(main), L"ZelvanoV2010");
 
   stream.Clear();
   Process second;
   ASSERT_TRUE(second.Start(kViewer));
   HWND box = nullptr;
-  ASSERT_TRUE(zeltest::PumpUntil([&] {
-    box = FindTopLevel(second.info.dwProcessId, L"#32770", true);
-    return box != nullptr;
-  }, 30s)) << "no message box from the second copy";
+  ASSERT_TRUE(zeltest::PumpUntil(
+      [&] {
+        box = FindTopLevel(second.info.dwProcessId, L"#32770", true);
+        return box != nullptr;
+      },
+      30s))
+      << "no message box from the second copy";
 
   // The second copy had asked for the welcome page before it warned.
   EXPECT_GE(stream.CountOf("/tv/Hi.htm"), 1u);
