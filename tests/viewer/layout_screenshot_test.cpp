@@ -7,65 +7,16 @@
 #include <vector>
 
 #include "layout_support.h"
+#include "support/screen_capture.h"
 #include "support/wine_path.h"
 #include "viewer/catalogue.h"
 
 namespace layout_test {
 namespace {
 
-// Pixels of a screen rectangle, top row first, 0x00RRGGBB.
-struct Capture {
-  int width = 0, height = 0;
-  std::vector<uint32_t> pixels;
-  uint32_t At(int x, int y) const { return pixels[static_cast<size_t>(y) * width + x]; }
-};
-
-Capture CaptureScreen(const RECT& r) {
-  Capture c;
-  c.width = r.right - r.left;
-  c.height = r.bottom - r.top;
-  c.pixels.resize(static_cast<size_t>(c.width) * c.height);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, c.width, c.height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, c.width, c.height, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-  BITMAPINFO bi{};
-  bi.bmiHeader = {sizeof(BITMAPINFOHEADER), c.width, -c.height, 1, 32, BI_RGB};
-  GetDIBits(memory, bitmap, 0, c.height, c.pixels.data(), &bi, DIB_RGB_COLORS);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  for (uint32_t& p : c.pixels) p &= 0x00FFFFFF;
-  return c;
-}
-
-// A 24-bit bottom-up BMP.
-bool WriteBmp(const std::wstring& path, const Capture& c) {
-  const int stride = (c.width * 3 + 3) & ~3;
-  BITMAPFILEHEADER fh{};
-  BITMAPINFOHEADER ih{sizeof(ih), c.width, c.height, 1, 24, BI_RGB};
-  ih.biSizeImage = static_cast<DWORD>(stride * c.height);
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof(fh) + sizeof(ih);
-  fh.bfSize = fh.bfOffBits + ih.biSizeImage;
-  FILE* f = _wfopen(path.c_str(), L"wb");
-  if (!f) return false;
-  fwrite(&fh, sizeof(fh), 1, f);
-  fwrite(&ih, sizeof(ih), 1, f);
-  std::vector<uint8_t> row(stride);
-  for (int y = c.height - 1; y >= 0; --y) {
-    for (int x = 0; x < c.width; ++x) {
-      const uint32_t p = c.At(x, y);
-      row[x * 3] = p & 0xFF;
-      row[x * 3 + 1] = (p >> 8) & 0xFF;
-      row[x * 3 + 2] = (p >> 16) & 0xFF;
-    }
-    fwrite(row.data(), 1, row.size(), f);
-  }
-  return fclose(f) == 0;
-}
+using zeltest::Capture;
+using zeltest::CaptureScreen;
+using zeltest::SavePng;
 
 std::wstring ScreenshotDir() {
   const std::wstring dir = zeltest::WinePath(ZEL_SCREENSHOT_DIR);
@@ -92,7 +43,7 @@ TEST_F(MainWindow, ScreenshotsAtDesignAndNarrowWidth) {
 
   RECT window = OuterRect(form);
   const Capture design = CaptureScreen(window);
-  ASSERT_TRUE(WriteBmp(ScreenshotDir() + L"\\main_design.bmp", design));
+  ASSERT_TRUE(SavePng(ScreenshotDir() + L"\\main_design.png", design));
   // The tree shows its channel names: text in its first rows.
   EXPECT_GT(InkIn(design, window, form.TreeView1.tree(), {20, 2, 150, 60}), 100);
   // The bar's arrow is on screen at mid-height of the bar.
@@ -107,7 +58,7 @@ TEST_F(MainWindow, ScreenshotsAtDesignAndNarrowWidth) {
   Settle(20);
   window = OuterRect(form);
   const Capture narrow = CaptureScreen(window);
-  ASSERT_TRUE(WriteBmp(ScreenshotDir() + L"\\main_narrow.bmp", narrow));
+  ASSERT_TRUE(SavePng(ScreenshotDir() + L"\\main_narrow.png", narrow));
   EXPECT_EQ(narrow.width, 560);
 
   // Taller, the style chooser and the scriptlet below the design height come into view.
@@ -116,7 +67,7 @@ TEST_F(MainWindow, ScreenshotsAtDesignAndNarrowWidth) {
   Settle(20);
   window = OuterRect(form);
   const Capture tall = CaptureScreen(window);
-  ASSERT_TRUE(WriteBmp(ScreenshotDir() + L"\\main_tall.bmp", tall));
+  ASSERT_TRUE(SavePng(ScreenshotDir() + L"\\main_tall.png", tall));
   EXPECT_GT(InkIn(tall, window, form.optStyle(5).hwnd(), {16, 0, 81, 15}), 20);
 }
 
