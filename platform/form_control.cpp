@@ -54,6 +54,18 @@ LRESULT Control::WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   return DefWindowProcW(hwnd_, msg, wparam, lparam);
 }
 
+bool Control::SelfPaintMessage(UINT msg, const std::function<void(HDC)>& paint, LRESULT* result) {
+  if (msg == WM_ERASEBKGND) {
+    *result = 1;
+    return true;
+  }
+  if (msg != WM_PAINT) return false;
+  PaintScope scope(hwnd_);
+  paint(scope.dc());
+  *result = 0;
+  return true;
+}
+
 bool Control::OnReflected(UINT, WPARAM, LPARAM, LRESULT*) { return false; }
 
 Outcome Control::SetBound(float Bounds::*field, float twips, bool is_size) {

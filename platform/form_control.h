@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -85,6 +86,8 @@ class Control : private WindowTarget {
   virtual void PaintWindowless(HDC) {}
   // Messages of a window made by CreateOwnWindow.
   virtual LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam);
+  // A window that draws itself whole: no background erase, `paint` on WM_PAINT.
+  bool SelfPaintMessage(UINT msg, const std::function<void(HDC)>& paint, LRESULT* result);
   // The window went away with its parent; forget it.
   virtual void WindowGone() { hwnd_ = nullptr; }
   // Moves the window (or the windowless area) to the current bounds.

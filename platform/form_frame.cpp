@@ -57,17 +57,10 @@ void Frame::PaintSurface(HDC dc) {
 LRESULT Frame::WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   LRESULT result = 0;
   if (HandleChildMessage(msg, wparam, lparam, &result)) return result;
-  switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(hwnd());
-      PaintSurface(paint.dc());
-      return 0;
-    }
-    default:
-      return Control::WindowMessage(msg, wparam, lparam);
-  }
+  if (SelfPaintMessage(
+          msg, [this](HDC dc) { PaintSurface(dc); }, &result))
+    return result;
+  return Control::WindowMessage(msg, wparam, lparam);
 }
 
 }  // namespace zel

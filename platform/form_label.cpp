@@ -53,17 +53,11 @@ void Label::Paint(HDC dc) {
 
 LRESULT Label::WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
   if (TrackClick(hwnd(), msg, lparam, pressed_, Click)) return 0;
-  switch (msg) {
-    case WM_ERASEBKGND:
-      return 1;
-    case WM_PAINT: {
-      PaintScope paint(hwnd());
-      Paint(paint.dc());
-      return 0;
-    }
-    default:
-      return Control::WindowMessage(msg, wparam, lparam);
-  }
+  LRESULT result = 0;
+  if (SelfPaintMessage(
+          msg, [this](HDC dc) { Paint(dc); }, &result))
+    return result;
+  return Control::WindowMessage(msg, wparam, lparam);
 }
 
 }  // namespace zel
