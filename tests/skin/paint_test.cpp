@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "skin_test_support.h"
 
@@ -83,7 +84,31 @@ class FramePaint : public ::testing::TestWithParam<PaintCase> {
     const Comparison c = Compare(expected, actual, window_->ClientInWindow());
     EXPECT_GT(c.known, 1500);
     EXPECT_EQ(c.compared, c.known);
-    EXPECT_EQ(c.mismatches, 0) << c.report;
+    EXPECT_EQ(c.mismatches, 0) << c.report << Situation(expected);
+  }
+
+  // On a mismatch: the window's state, whatever lies over its corners, and
+  // whether one more paint mends the frame (a skipped paint) or not (the paint
+  // cannot reach the screen).
+  std::string Situation(const Image& expected) {
+    HWND h = window_->hwnd();
+    std::string s = "visible " + std::to_string(IsWindowVisible(h)) + ", iconic " +
+                    std::to_string(IsIconic(h)) + ", zoomed " + std::to_string(IsZoomed(h)) +
+                    ", foreground is " + (GetForegroundWindow() == h ? "it" : "another window");
+    const RECT r = window_->WindowRect();
+    for (const POINT p : {POINT{r.left + 1, r.top + 1}, POINT{r.right - 2, r.bottom - 2}}) {
+      HWND over = WindowFromPoint(p);
+      if (over == h) continue;
+      char name[64] = {};
+      GetClassNameA(over, name, sizeof name);
+      DWORD pid = 0;
+      GetWindowThreadProcessId(over, &pid);
+      s += ", covered by \"" + std::string(name) + "\" of process " + std::to_string(pid) +
+           (pid == GetCurrentProcessId() ? " (this one)" : "");
+    }
+    SendMessageW(h, WM_NCPAINT, 1, 0);
+    const Comparison again = Compare(expected, ReadWindow(h), window_->ClientInWindow());
+    return s + ", mismatches after one more paint " + std::to_string(again.mismatches);
   }
 
   std::unique_ptr<TestWindow> window_;
