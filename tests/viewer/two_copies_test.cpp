@@ -17,7 +17,11 @@ struct Process {
   PROCESS_INFORMATION info{};
   ~Process() {
     if (info.hProcess) {
-      if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info.hProcess, 9);
+      // A copy left behind by a failed check must be gone before the next test.
+      if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info.hProcess, 9);
+        WaitForSingleObject(info.hProcess, 10000);
+      }
       CloseHandle(info.hProcess);
       CloseHandle(info.hThread);
     }
