@@ -19,7 +19,7 @@ struct FormDesign {
   std::wstring caption;
   float client_width = 0;   // twips
   float client_height = 0;  // twips
-  FontSpec font;
+  FontDescription font;
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   OleColor back_color = 0x8000000F;  // button face
 };

@@ -113,8 +113,8 @@ void Control::ZOrder() {
   if (hwnd_) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void Control::SetFont(const FontSpec& spec) {
-  font_ = CreateFormFont(spec);
+void Control::SetFont(const FontDescription& font) {
+  font_ = CreateFormFont(font);
   ApplyFont();
 }
 

@@ -51,7 +51,7 @@ class Control : private WindowTarget {
   void ZOrder();
 
   // Font used for text: the control's own, else the form's.
-  void SetFont(const FontSpec& spec);
+  void SetFont(const FontDescription& font);
   HFONT FontHandle() const;
 
   // Kinds without such a property answer "not supported".

@@ -2,7 +2,8 @@
 
 namespace zel {
 
-Frame::Frame(std::wstring name, std::optional<int16_t> index) : Control(std::move(name), index) {}
+Frame::Frame(std::wstring name, std::optional<int16_t> index)
+    : ContainerControl(std::move(name), index) {}
 
 Frame::~Frame() = default;
 
@@ -52,15 +53,6 @@ void Frame::PaintSurface(HDC dc) {
     TextOutW(dc, text.left + 2, 0, caption_.c_str(), static_cast<int>(caption_.size()));
   }
   PaintWindowlessChildren(dc);
-}
-
-LRESULT Frame::WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
-  LRESULT result = 0;
-  if (HandleChildMessage(msg, wparam, lparam, &result)) return result;
-  if (SelfPaintMessage(
-          msg, [this](HDC dc) { PaintSurface(dc); }, &result))
-    return result;
-  return Control::WindowMessage(msg, wparam, lparam);
 }
 
 }  // namespace zel

@@ -1,11 +1,11 @@
 // Frame: a group box with a caption and a background colour, containing controls.
 #pragma once
 
-#include "platform/form_control.h"
+#include "platform/form_painted_control.h"
 
 namespace zel {
 
-class Frame : public Control, public Container {
+class Frame : public ContainerControl {
  public:
   explicit Frame(std::wstring name, std::optional<int16_t> index = std::nullopt);
   ~Frame() override;
@@ -20,12 +20,7 @@ class Frame : public Control, public Container {
   std::optional<OleColor> BackColor() const override { return back_color_; }
   Outcome SetBackColor(OleColor color) override;
 
-  HWND ContainerHwnd() const override { return hwnd(); }
-  Form* ContainerForm() override { return OwnerForm(); }
   void PaintSurface(HDC dc) override;
-
- protected:
-  LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
  private:
   std::wstring caption_;

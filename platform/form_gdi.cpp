@@ -5,19 +5,19 @@
 
 namespace zel {
 
-UniqueFont CreateFormFont(const FontSpec& spec) {
+UniqueFont CreateFormFont(const FontDescription& font) {
   LOGFONTW lf{};
   HDC screen = GetDC(nullptr);
   const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
   if (screen) ReleaseDC(nullptr, screen);
-  lf.lfHeight = -static_cast<LONG>(std::lround(spec.points * static_cast<float>(dpi) / 72.0f));
-  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfCharSet = spec.charset;
+  lf.lfHeight = -static_cast<LONG>(std::lround(font.points * static_cast<float>(dpi) / 72.0f));
+  lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = font.charset;
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
   lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   lf.lfQuality = DEFAULT_QUALITY;
   lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-  wcsncpy(lf.lfFaceName, spec.face.c_str(), LF_FACESIZE - 1);
+  wcsncpy(lf.lfFaceName, font.face.c_str(), LF_FACESIZE - 1);
   return UniqueFont(CreateFontIndirectW(&lf));
 }
 

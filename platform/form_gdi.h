@@ -23,7 +23,7 @@ struct IconDeleter {
 };
 using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
-UniqueFont CreateFormFont(const FontSpec& spec);
+UniqueFont CreateFormFont(const FontDescription& font);
 UniqueBrush CreateColorBrush(OleColor color);
 
 // Selects an object into a DC for the scope and puts the previous one back.

@@ -1,14 +1,12 @@
 // Image: a picture at its natural size, transparent around it; raises Click.
 #pragma once
 
-#include <functional>
-
-#include "platform/form_control.h"
+#include "platform/form_painted_control.h"
 #include "platform/picture.h"
 
 namespace zel {
 
-class Image : public Control {
+class Image : public ClickableControl {
  public:
   explicit Image(std::wstring name, std::optional<int16_t> index = std::nullopt);
 
@@ -17,16 +15,10 @@ class Image : public Control {
   const zel::Picture& Picture() const { return picture_; }
   void SetPicture(zel::Picture picture);
 
-  std::function<void()> Click;
-
- protected:
-  LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
-
  private:
-  void Paint(HDC dc);
+  void Paint(HDC dc) override;
 
   zel::Picture picture_;
-  bool pressed_ = false;
 };
 
 }  // namespace zel

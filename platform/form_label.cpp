@@ -1,10 +1,9 @@
 #include "platform/form_label.h"
 
-#include "platform/form_click.h"
-
 namespace zel {
 
-Label::Label(std::wstring name, std::optional<int16_t> index) : Control(std::move(name), index) {}
+Label::Label(std::wstring name, std::optional<int16_t> index)
+    : ClickableControl(std::move(name), index) {}
 
 bool Label::Create(Container& parent, const Bounds& design) {
   Attach(parent, design);
@@ -49,15 +48,6 @@ void Label::Paint(HDC dc) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ResolveColor(fore_color_));
   DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &r, DT_LEFT | DT_WORDBREAK);
-}
-
-LRESULT Label::WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (TrackClick(hwnd(), msg, lparam, pressed_, Click)) return 0;
-  LRESULT result = 0;
-  if (SelfPaintMessage(
-          msg, [this](HDC dc) { Paint(dc); }, &result))
-    return result;
-  return Control::WindowMessage(msg, wparam, lparam);
 }
 
 }  // namespace zel

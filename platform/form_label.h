@@ -2,15 +2,13 @@
 // transparent over its container; raises Click.
 #pragma once
 
-#include <functional>
-
-#include "platform/form_control.h"
+#include "platform/form_painted_control.h"
 
 namespace zel {
 
 enum class BackStyle { kTransparent, kOpaque };
 
-class Label : public Control {
+class Label : public ClickableControl {
  public:
   explicit Label(std::wstring name, std::optional<int16_t> index = std::nullopt);
 
@@ -25,19 +23,13 @@ class Label : public Control {
   std::optional<OleColor> BackColor() const override { return back_color_; }
   Outcome SetBackColor(OleColor color) override;
 
-  std::function<void()> Click;
-
- protected:
-  LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
-
  private:
-  void Paint(HDC dc);
+  void Paint(HDC dc) override;
 
   std::wstring caption_;
   OleColor fore_color_ = 0x80000012;  // button text
   OleColor back_color_ = 0x8000000F;  // button face
   BackStyle back_style_ = BackStyle::kOpaque;
-  bool pressed_ = false;
 };
 
 }  // namespace zel

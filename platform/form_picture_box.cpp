@@ -3,7 +3,7 @@
 namespace zel {
 
 PictureBox::PictureBox(std::wstring name, std::optional<int16_t> index)
-    : Control(std::move(name), index), back_brush_(CreateColorBrush(back_color_)) {}
+    : ContainerControl(std::move(name), index), back_brush_(CreateColorBrush(back_color_)) {}
 
 PictureBox::~PictureBox() = default;
 
@@ -35,15 +35,6 @@ void PictureBox::PaintSurface(HDC dc) {
   FillRect(dc, &r, back_brush_.get());
   DrawPicture(dc, picture_, 0, 0);
   PaintWindowlessChildren(dc);
-}
-
-LRESULT PictureBox::WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
-  LRESULT result = 0;
-  if (HandleChildMessage(msg, wparam, lparam, &result)) return result;
-  if (SelfPaintMessage(
-          msg, [this](HDC dc) { PaintSurface(dc); }, &result))
-    return result;
-  return Control::WindowMessage(msg, wparam, lparam);
 }
 
 }  // namespace zel

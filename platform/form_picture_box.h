@@ -2,12 +2,12 @@
 // which can contain other controls.
 #pragma once
 
-#include "platform/form_control.h"
+#include "platform/form_painted_control.h"
 #include "platform/picture.h"
 
 namespace zel {
 
-class PictureBox : public Control, public Container {
+class PictureBox : public ContainerControl {
  public:
   explicit PictureBox(std::wstring name, std::optional<int16_t> index = std::nullopt);
   ~PictureBox() override;
@@ -22,12 +22,7 @@ class PictureBox : public Control, public Container {
   const zel::Picture& Picture() const { return picture_; }
   void SetPicture(zel::Picture picture);
 
-  HWND ContainerHwnd() const override { return hwnd(); }
-  Form* ContainerForm() override { return OwnerForm(); }
   void PaintSurface(HDC dc) override;
-
- protected:
-  LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) override;
 
  private:
   OleColor fore_color_ = 0x80000012;  // button text

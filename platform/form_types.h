@@ -30,7 +30,7 @@ struct Bounds {
   float height = 0;
 };
 
-struct FontSpec {
+struct FontDescription {
   std::wstring face;
   float points = 8.25f;
   BYTE charset = DEFAULT_CHARSET;

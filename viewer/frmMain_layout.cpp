@@ -19,7 +19,7 @@ constexpr StyleOption kStyleOptions[] = {
 };
 constexpr int16_t kResourceCount = 14;
 
-const zel::FontSpec kSansSerif{L"MS Sans Serif", 8.25f};
+const zel::FontDescription kSansSerif{L"MS Sans Serif", 8.25f};
 constexpr zel::OleColor kWindowBackground = 0x80000005;
 constexpr zel::OleColor kWindowText = 0x80000008;
 constexpr zel::OleColor kWhite = 0x00FFFFFF;
