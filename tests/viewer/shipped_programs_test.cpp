@@ -112,40 +112,46 @@ struct VersionInfo {
 
 const std::wstring kDir = zeltest::WinePath(ZEL_I686_DIR);
 
-TEST(ShippedPrograms, ViewerIsA32BitGuiProgramWithItsVersion) {
-  std::wstring exe = kDir + L"\\viewer\\ZelvanoV2010.exe";
+struct Shipped {
+  const wchar_t* path;  // below the i686 build tree
+  const wchar_t* productName;
+  const wchar_t* internalName;
+  const wchar_t* originalFilename;
+  const wchar_t* version;
+  DWORD versionMS, versionLS;
+  bool hasSiteEntries;  // Comments and CompanyName
+};
+
+void ExpectShipped(const Shipped& p) {
+  std::wstring exe = kDir + p.path;
   ExpectPe32Gui(exe);
   VersionInfo v(exe);
   ASSERT_FALSE(v.data.empty());
   EXPECT_EQ(v.Translation(), std::make_pair(WORD{0x0804}, WORD{1200}));
-  EXPECT_EQ(v.String(L"ProductName"), L"Zelvano");
-  EXPECT_EQ(v.String(L"InternalName"), L"ZelvanoV2010");
-  EXPECT_EQ(v.String(L"OriginalFilename"), L"ZelvanoV2010.exe");
-  EXPECT_EQ(v.String(L"FileVersion"), L"2.01.0004");
-  EXPECT_EQ(v.String(L"ProductVersion"), L"2.01.0004");
-  EXPECT_NE(v.String(L"Comments"), L"<none>");
-  EXPECT_NE(v.String(L"CompanyName"), L"<none>");
+  EXPECT_EQ(v.String(L"ProductName"), p.productName);
+  EXPECT_EQ(v.String(L"InternalName"), p.internalName);
+  EXPECT_EQ(v.String(L"OriginalFilename"), p.originalFilename);
+  EXPECT_EQ(v.String(L"FileVersion"), p.version);
+  EXPECT_EQ(v.String(L"ProductVersion"), p.version);
+  if (p.hasSiteEntries) {
+    EXPECT_NE(v.String(L"Comments"), L"<none>");
+    EXPECT_NE(v.String(L"CompanyName"), L"<none>");
+  }
   VS_FIXEDFILEINFO fixed = v.Fixed();
-  EXPECT_EQ(fixed.dwFileVersionMS, 0x00020001u);
-  EXPECT_EQ(fixed.dwFileVersionLS, 0x00000004u);
-  EXPECT_EQ(fixed.dwProductVersionMS, 0x00020001u);
-  EXPECT_EQ(fixed.dwProductVersionLS, 0x00000004u);
+  EXPECT_EQ(fixed.dwFileVersionMS, p.versionMS);
+  EXPECT_EQ(fixed.dwFileVersionLS, p.versionLS);
+  EXPECT_EQ(fixed.dwProductVersionMS, p.versionMS);
+  EXPECT_EQ(fixed.dwProductVersionLS, p.versionLS);
+}
+
+TEST(ShippedPrograms, ViewerIsA32BitGuiProgramWithItsVersion) {
+  ExpectShipped({L"\\viewer\\ZelvanoV2010.exe", L"Zelvano", L"ZelvanoV2010", L"ZelvanoV2010.exe",
+                 L"2.01.0004", 0x00020001u, 0x00000004u, true});
 }
 
 TEST(ShippedPrograms, RegistrationToolIsA32BitGuiProgramWithItsVersion) {
-  std::wstring exe = kDir + L"\\regtool\\Zelreg.exe";
-  ExpectPe32Gui(exe);
-  VersionInfo v(exe);
-  ASSERT_FALSE(v.data.empty());
-  EXPECT_EQ(v.Translation(), std::make_pair(WORD{0x0804}, WORD{1200}));
-  EXPECT_EQ(v.String(L"ProductName"), L"Zelreg");
-  EXPECT_EQ(v.String(L"InternalName"), L"Zelreg");
-  EXPECT_EQ(v.String(L"OriginalFilename"), L"Zelreg.exe");
-  EXPECT_EQ(v.String(L"FileVersion"), L"1.00");
-  EXPECT_EQ(v.String(L"ProductVersion"), L"1.00");
-  VS_FIXEDFILEINFO fixed = v.Fixed();
-  EXPECT_EQ(fixed.dwFileVersionMS, 0x00010000u);
-  EXPECT_EQ(fixed.dwFileVersionLS, 0u);
+  ExpectShipped({L"\\regtool\\Zelreg.exe", L"Zelreg", L"Zelreg", L"Zelreg.exe", L"1.00",
+                 0x00010000u, 0u, false});
 }
 
 }  // namespace
