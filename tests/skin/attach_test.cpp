@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "mdi_windows.h"
 #include "skin_test_support.h"
 
 namespace skin_test {
@@ -178,52 +179,16 @@ TEST(Attach, DestroyingTheWindowDetachesAfterItsOwnProcedureRan) {
 }
 
 // MDI children also ask for WM_SIZE.
-class MdiChild : public zel::FormWindow {
- public:
-  explicit MdiChild(HWND h) : h_(h) {}
-  HWND hwnd() const override { return h_; }
-  void Refresh() override { InvalidateRect(h_, nullptr, TRUE); }
-
- private:
-  HWND h_;
-};
-
-LRESULT CALLBACK FrameProc(HWND h, UINT m, WPARAM w, LPARAM l) {
-  return DefFrameProcW(h, GetWindow(h, GW_CHILD), m, w, l);
-}
-
 TEST(Attach, MdiChildAlsoAsksForWmSize) {
-  WNDCLASSW frame{};
-  frame.lpfnWndProc = FrameProc;
-  frame.hInstance = GetModuleHandleW(nullptr);
-  frame.lpszClassName = L"ZelSkinMdiFrame";
-  RegisterClassW(&frame);
-  WNDCLASSW child{};
-  child.lpfnWndProc = DefMDIChildProcW;
-  child.hInstance = GetModuleHandleW(nullptr);
-  child.lpszClassName = L"ZelSkinMdiChild";
-  RegisterClassW(&child);
-
-  HWND hframe = CreateWindowExW(0, L"ZelSkinMdiFrame", L"frame", WS_OVERLAPPEDWINDOW, 50, 50, 500,
-                                400, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-  CLIENTCREATESTRUCT ccs{nullptr, 1000};
-  HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 480, 360,
-                                hframe, nullptr, GetModuleHandleW(nullptr), &ccs);
-  MDICREATESTRUCTW mcs{L"ZelSkinMdiChild",  L"child", GetModuleHandleW(nullptr), 10, 10, 300, 200,
-                       WS_OVERLAPPEDWINDOW, 0};
-  HWND hchild =
-      reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
-  ASSERT_TRUE(hchild);
-  {
-    MdiChild form(hchild);
-    cNeoClass neo;
-    Skin{}.ApplyTo(neo);
-    neo.Attach(form);
-    ExpectHooked(hchild, true);
-    neo.Window_Detach();
-    ExpectNotHooked(hchild);
-  }
-  DestroyWindow(hframe);
+  MdiWindows mdi;
+  ASSERT_TRUE(mdi.child);
+  MdiChildForm form(mdi.child);
+  cNeoClass neo;
+  Skin{}.ApplyTo(neo);
+  neo.Attach(form);
+  ExpectHooked(mdi.child, true);
+  neo.Window_Detach();
+  ExpectNotHooked(mdi.child);
 }
 
 TEST(Attach, SurfacesGoWithTheObject) {
