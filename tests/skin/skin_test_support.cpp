@@ -1,5 +1,7 @@
 #include "skin_test_support.h"
 
+#include "support/message_pump.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
@@ -357,22 +359,10 @@ Comparison Compare(const Image& expected, const Image& actual, const RECT& skip)
 
 // ---- messages and input
 
-void PumpFor(int ms) {
-  PumpUntil([] { return false; }, ms);
-}
+void PumpFor(int ms) { zeltest::PumpMessages(std::chrono::milliseconds(ms)); }
 
 bool PumpUntil(const std::function<bool()>& done, int timeout_ms) {
-  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeout_ms);
-  for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    if (done()) return true;
-    if (GetTickCount64() >= end) return false;
-    Sleep(1);
-  }
+  return zeltest::PumpUntil(done, std::chrono::milliseconds(timeout_ms));
 }
 
 void PlayMouse(const std::vector<MouseStep>& steps, int settle_ms) {

@@ -119,22 +119,4 @@ bool HttpServer::WaitFor(const std::string& target, size_t count,
   return PumpUntil([&] { return CountOf(target) >= count; }, timeout);
 }
 
-void PumpMessages(std::chrono::milliseconds duration) {
-  PumpUntil([] { return false; }, duration);
-}
-
-bool PumpUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-  auto end = std::chrono::steady_clock::now() + timeout;
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= end) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
-
 }  // namespace zeltest

@@ -6,11 +6,12 @@
 
 #include <atomic>
 #include <chrono>
-#include <functional>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "support/message_pump.h"
 
 namespace zeltest {
 
@@ -41,11 +42,5 @@ class HttpServer {
   mutable std::mutex mutex_;
   std::vector<std::string> requests_;
 };
-
-// Runs the thread's message loop for `duration`.
-void PumpMessages(std::chrono::milliseconds duration);
-// Pumps messages until `done` holds or the timeout passes; returns `done()`.
-bool PumpUntil(const std::function<bool()>& done,
-               std::chrono::milliseconds timeout = std::chrono::seconds(20));
 
 }  // namespace zeltest

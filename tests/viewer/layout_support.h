@@ -8,25 +8,14 @@
 
 #include <string>
 
+#include "support/message_pump.h"
 #include "viewer/frmMain.h"
 
 namespace layout_test {
 
-inline void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
 // Lets pending messages and paints run, and Wine put the windows on the screen.
 inline void Settle(int rounds = 5) {
-  for (int i = 0; i < rounds; ++i) {
-    PumpMessages();
-    Sleep(40);
-  }
-  PumpMessages();
+  zeltest::PumpMessages(std::chrono::milliseconds(40 * rounds));
 }
 
 // A window's rectangle in its parent's client coordinates.
