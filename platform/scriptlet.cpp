@@ -23,15 +23,9 @@ VARIANT BoolVariant(bool b) {
 }  // namespace
 
 bool Scriptlet::Create(HWND parent, int x, int y, int cx, int cy, const std::wstring& url) {
-  CLSID clsid;
-  if (SUCCEEDED(CLSIDFromString(kScriptletControl, &clsid))) {
-    Microsoft::WRL::ComPtr<IUnknown> probe;
-    // Only try to host it where it is registered.
-    if (SUCCEEDED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&probe))) &&
-        CreateScriptletControl(parent, x, y, cx, cy, url))
-      return true;
-  }
-  return CreateBrowser(parent, x, y, cx, cy, url);
+  // The host fails cleanly where the scriptlet control is not registered.
+  return CreateScriptletControl(parent, x, y, cx, cy, url) ||
+         CreateBrowser(parent, x, y, cx, cy, url);
 }
 
 bool Scriptlet::CreateScriptletControl(HWND parent, int x, int y, int cx, int cy,

@@ -34,7 +34,7 @@ const TreeNode* TreeNodes::Add(std::optional<std::wstring_view> Relative,
   } else if (Relationship) {
     return nullptr;
   }
-  auto node = std::make_unique<TreeNode>(key, std::wstring(Text), nullptr);
+  auto node = std::make_unique<TreeNode>(key, std::wstring(Text));
   TVINSERTSTRUCTW insert{};
   insert.hParent = parent;
   insert.hInsertAfter = TVI_LAST;
@@ -44,7 +44,7 @@ const TreeNode* TreeNodes::Add(std::optional<std::wstring_view> Relative,
   auto item = reinterpret_cast<HTREEITEM>(
       SendMessageW(tree_, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
   if (!item) return nullptr;
-  *node = TreeNode(key, std::wstring(Text), item);
+  node->item_ = item;
   TreeNode* added = node.get();
   byKey_.emplace(std::move(key), added);
   nodes_.push_back(std::move(node));

@@ -19,16 +19,16 @@ constexpr int tvwChild = 4;  // the only relationship the viewer uses
 
 class TreeNode {
  public:
-  TreeNode(std::wstring key, std::wstring text, HTREEITEM item)
-      : key_(std::move(key)), text_(std::move(text)), item_(item) {}
+  TreeNode(std::wstring key, std::wstring text) : key_(std::move(key)), text_(std::move(text)) {}
   const std::wstring& Key() const { return key_; }
   const std::wstring& Text() const { return text_; }
   HTREEITEM Handle() const { return item_; }
 
  private:
+  friend class TreeNodes;  // sets the item once the control has it
   std::wstring key_;
   std::wstring text_;
-  HTREEITEM item_;
+  HTREEITEM item_ = nullptr;
 };
 
 class TreeView;
