@@ -1,28 +1,46 @@
 #!/bin/bash
 # The Wine environment of a build tree: a private prefix, and for test runs one
 # Xvfb and one persistent wineserver shared by every program of the run.
-#   wine-env.sh start <dir>    Xvfb + prefix + persistent wineserver (tests)
-#   wine-env.sh prefix <dir>   only make the prefix, on the current $DISPLAY
+#   wine-env.sh start <dir> [<lane dir>]   Xvfb + prefix + persistent wineserver (tests)
+#   wine-env.sh prefix <dir> [<lane dir>]  only make the prefix, on the current $DISPLAY
 #   wine-env.sh stop <dir>
+# With a lane dir (made by lane32-setup.sh) the environment is the 32-bit lane's:
+# its programs run under the 32-bit loader there, through QEMU.
 set -u
 cmd=$1
 dir=$(realpath -m "$2")
+lane=${3:+$(realpath -m "$3")}
+here=$(cd "$(dirname "$0")" && pwd)
 export WINEPREFIX=$dir/prefix
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=-all
 export WINEARCH=win64
 wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+if [ -n "$lane" ]; then
+  if [ ! -x "$lane/root/lib/wine/wine" ]; then
+    echo "wine-env: no 32-bit lane in $lane (run: scripts/lane32-setup.sh $lane)" >&2
+    exit 1
+  fi
+  # shellcheck source=lane32-env.sh
+  . "$here/lane32-env.sh" "$lane"
+  wine=$lane/root/lib/wine/wine64
+fi
 
 prefix() {
   mkdir -p "$dir"
   [ -f "$WINEPREFIX/.zelvano-ready-2" ] && return
   echo "wine-env: creating prefix $WINEPREFIX (about a minute)"
-  $wine wineboot -i >"$dir/wineboot.log" 2>&1
+  $wine wineboot -i >"$dir/wineboot.log" 2>&1 || { echo "wine-env: wineboot failed, see $dir/wineboot.log" >&2; return 1; }
   # Wine draws non-client areas itself, so a skinned frame shows in screenshots.
-  $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1
+  $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1 || return 1
   # Unmanaged windows: no window manager to wait for when windows hide, close or maximize.
-  $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1
-  wineserver -w
+  $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1 || return 1
+  $wineserver -w
+  if [ -n "$lane" ] && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+    echo "wine-env: the prefix has no 32-bit half" >&2
+    return 1
+  fi
   touch "$WINEPREFIX/.zelvano-ready-2"
 }
 
@@ -35,17 +53,22 @@ start() {
   setsid Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$dir/xvfb.log" 2>&1 &
   echo $! >"$dir/xvfb.pid"
   for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
-  echo ":$n" >"$dir/display"
+  if [ ! -e /tmp/.X11-unix/X$n ]; then
+    echo "wine-env: Xvfb did not come up on :$n, see $dir/xvfb.log" >&2
+    return 1
+  fi
   export DISPLAY=:$n
-  prefix
-  setsid wineserver -p </dev/null >/dev/null 2>&1
+  prefix || return 1
+  echo ":$n" >"$dir/display"
+  if [ -n "$lane" ]; then echo "$lane" >"$dir/lane32"; else rm -f "$dir/lane32"; fi
+  setsid $wineserver -p </dev/null >/dev/null 2>&1
   # Warm up: explorer.exe and the services then stay for the whole run.
   setsid $wine cmd /c exit </dev/null >/dev/null 2>&1
-  echo "wine-env: display :$n, prefix $WINEPREFIX"
+  echo "wine-env: display :$n, prefix $WINEPREFIX${lane:+, 32-bit lane}"
 }
 
 stop() {
-  if [ -d "$WINEPREFIX" ]; then wineserver -k >/dev/null 2>&1; fi
+  if [ -d "$WINEPREFIX" ]; then $wineserver -k >/dev/null 2>&1; fi
   if [ -f "$dir/xvfb.pid" ]; then
     kill "$(cat "$dir/xvfb.pid")" 2>/dev/null
     rm -f "$dir/xvfb.pid" "$dir/display"
@@ -57,5 +80,5 @@ case $cmd in
 start) start ;;
 prefix) prefix ;;
 stop) stop ;;
-*) echo "usage: $0 start|prefix|stop <dir>" >&2; exit 2 ;;
+*) echo "usage: $0 start|prefix|stop <dir> [<lane dir>]" >&2; exit 2 ;;
 esac

@@ -1,7 +1,9 @@
 #!/bin/bash
-# CTest's emulator: runs one Windows program under wine64 in the environment
-# that wine-env.sh started (ZELVANO_WINE_ENV names it).
+# CTest's emulator: runs one Windows program under Wine in the environment that
+# wine-env.sh started (ZELVANO_WINE_ENV names it): wine64, or in the 32-bit lane
+# the 32-bit loader.
 set -u
+here=$(cd "$(dirname "$0")" && pwd)
 env_dir=${ZELVANO_WINE_ENV:-}
 if [ -z "$env_dir" ]; then
   # Run by hand: find the build tree above the program.
@@ -17,4 +19,8 @@ export DISPLAY=$(cat "$env_dir/display")
 export WINEPREFIX=$env_dir/prefix
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=${WINEDEBUG:--all}
+if [ -f "$env_dir/lane32" ]; then
+  . "$here/lane32-env.sh" "$(cat "$env_dir/lane32")"
+  exec "$WINELOADER" "$@"
+fi
 exec /usr/lib/wine/wine64 "$@"

@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include "support/window_list.h"
+
 namespace {
 
 constexpr wchar_t kFirst[] = L"Regsvr32.exe   /s  TABCTL32.OCX";
@@ -107,32 +109,15 @@ std::wstring ClassOf(HWND hwnd) {
 
 // Top-level windows of process `pid` that pass `match`.
 std::vector<HWND> WindowsOf(DWORD pid, const std::function<bool(HWND)>& match) {
-  struct Search {
-    DWORD pid;
-    const std::function<bool(HWND)>* match;
-    std::vector<HWND> found;
-  } search{pid, &match, {}};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        if (owner == s->pid && (*s->match)(hwnd)) s->found.push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  std::vector<HWND> found;
+  for (HWND hwnd : zeltest::TopLevelWindows())
+    if (zeltest::OwnerProcess(hwnd) == pid && match(hwnd)) found.push_back(hwnd);
+  return found;
 }
 
 std::wstring ChildTexts(HWND parent) {
   std::wstring all;
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM lp) -> BOOL {
-        *reinterpret_cast<std::wstring*>(lp) += WindowText(child) + L"\n";
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&all));
+  for (HWND child : zeltest::ChildWindows(parent)) all += WindowText(child) + L"\n";
   return all;
 }
 

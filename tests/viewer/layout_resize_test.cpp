@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "layout_support.h"
+#include "support/window_list.h"
 
 namespace layout_test {
 namespace {
@@ -82,21 +83,9 @@ class PaintRecorder {
     for (zel::Control* c : form.Controls()) {
       if (!c->hwnd()) continue;
       Watch(c->hwnd(), FullName(*c));
-      struct Ctx {
-        PaintRecorder* self;
-        std::wstring name;
-      } ctx{this, FullName(*c)};
       // Inner windows of hosted controls; the form layer's own are listed already.
-      if (dynamic_cast<zel::HostedControl*>(c)) {
-        EnumChildWindows(
-            c->hwnd(),
-            [](HWND child, LPARAM lp) -> BOOL {
-              auto& x = *reinterpret_cast<Ctx*>(lp);
-              x.self->Watch(child, x.name);
-              return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&ctx));
-      }
+      if (dynamic_cast<zel::HostedControl*>(c))
+        for (HWND child : zeltest::ChildWindows(c->hwnd())) Watch(child, FullName(*c));
     }
   }
   ~PaintRecorder() {

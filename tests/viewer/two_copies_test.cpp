@@ -6,7 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "skin/style_presets.h"
 #include "support/http_server.h"
+#include "support/window_list.h"
 #include "support/wine_path.h"
 
 namespace {
@@ -35,32 +37,16 @@ struct Process {
   bool Running() const { return WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
 };
 
-struct Search {
-  DWORD pid;
-  const wchar_t* cls;
-  bool visibleOnly;
-  HWND found;
-};
-
 // A top-level window of class `cls` owned by process `pid`.
 HWND FindTopLevel(DWORD pid, const wchar_t* cls, bool visibleOnly) {
-  Search s{pid, cls, visibleOnly, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        wchar_t cls[64] = {};
-        GetClassNameW(hwnd, cls, 64);
-        if (owner == s.pid && wcscmp(cls, s.cls) == 0 &&
-            (!s.visibleOnly || IsWindowVisible(hwnd))) {
-          s.found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
+  for (HWND hwnd : zeltest::TopLevelWindows()) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (zeltest::OwnerProcess(hwnd) == pid && wcscmp(name, cls) == 0 &&
+        (!visibleOnly || IsWindowVisible(hwnd)))
+      return hwnd;
+  }
+  return nullptr;
 }
 
 std::wstring Text(HWND hwnd) {
@@ -71,21 +57,26 @@ std::wstring Text(HWND hwnd) {
 
 std::vector<HWND> Children(HWND parent, const wchar_t* cls) {
   std::vector<HWND> out;
-  struct Ctx {
-    const wchar_t* cls;
-    std::vector<HWND>* out;
-  } ctx{cls, &out};
-  EnumChildWindows(
-      parent,
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto& c = *reinterpret_cast<Ctx*>(lp);
-        wchar_t cls[64] = {};
-        GetClassNameW(hwnd, cls, 64);
-        if (_wcsicmp(cls, c.cls) == 0) c.out->push_back(hwnd);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&ctx));
+  for (HWND hwnd : zeltest::ChildWindows(parent)) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (_wcsicmp(name, cls) == 0) out.push_back(hwnd);
+  }
   return out;
+}
+
+// The window of another process carries the start style's skinned frame: the
+// engine's registry property is on it and its client area is inset by Frost's edges.
+void ExpectFrostFrame(HWND hwnd) {
+  std::string registry = std::to_string(static_cast<int32_t>(reinterpret_cast<INT_PTR>(hwnd)));
+  EXPECT_NE(GetPropA(hwnd, registry.c_str()), nullptr) << "no skin attached";
+  const zel::StylePreset& frost = *zel::FindStylePreset(2);
+  RECT window{};
+  GetWindowRect(hwnd, &window);
+  POINT origin{0, 0};
+  ClientToScreen(hwnd, &origin);
+  EXPECT_EQ(origin.x - window.left, frost.LeftBorderWidth);
+  EXPECT_EQ(origin.y - window.top, 2 * frost.ButtonHeight);
 }
 
 const std::wstring kViewer = zeltest::WinePath(ZEL_VIEWER_EXE);
@@ -103,6 +94,7 @@ TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
       30s))
       << "the first copy's window did not appear";
   EXPECT_EQ(Text(main), L"ZelvanoV2010");
+  ExpectFrostFrame(main);
 
   stream.Clear();
   Process second;
@@ -122,8 +114,7 @@ TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
   HWND hidden = FindTopLevel(second.info.dwProcessId, L"ZelvanoMainForm", false);
   ASSERT_TRUE(hidden);
   EXPECT_FALSE(IsWindowVisible(hidden));
-  std::string registry = std::to_string(static_cast<int32_t>(reinterpret_cast<INT_PTR>(hidden)));
-  EXPECT_NE(GetPropA(hidden, registry.c_str()), nullptr) << "skin start did not run";
+  ExpectFrostFrame(hidden);
 
   EXPECT_EQ(Text(box), L"ZelvanoV2010");
   bool textFound = false, iconFound = false;
