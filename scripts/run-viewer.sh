@@ -27,7 +27,17 @@ cleanup() {
   if [ -n "${virtual:-}" ]; then bash scripts/wine-env.sh stop "$env_dir" >/dev/null; fi
 }
 trap cleanup EXIT
-sleep 1
+# The server is ready when both ports accept connections.
+server_listens() {
+  local port
+  for port in 18080 18081; do (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null || return 1; done
+}
+for _ in $(seq 100); do
+  server_listens && break
+  kill -0 "$server" 2>/dev/null || break
+  sleep 0.1
+done
+server_listens || { echo "the development server did not start, see build/devserver.log" >&2; exit 1; }
 
 if [ -n "${DISPLAY:-}" ]; then
   echo "== opening the viewer on $DISPLAY (close its window to end)"
