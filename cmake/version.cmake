@@ -22,3 +22,8 @@ string(REPLACE "." "," ZELREG_FILE_VERSION_COMMAS "${ZELREG_FILE_VERSION}")
 math(EXPR _minor "100 + ${ZELREG_VERSION_MINOR}")
 string(SUBSTRING "${_minor}" 1 2 _minor)
 set(ZELREG_VERSION_TEXT "${ZELREG_VERSION_MAJOR}.${_minor}")
+
+# cmake -DZEL_PRINT_VERSION=ON -P cmake/version.cmake prints the release version.
+if(ZEL_PRINT_VERSION)
+  message("${ZELVANO_VERSION}")
+endif()

@@ -1,10 +1,11 @@
 #!/bin/bash
-# Installs the Debian packages the build, the tests and the viewer need; only
-# what is missing, so it is quick to run again.
+# Installs the Debian packages the build, the tests, the release and the viewer
+# need; only what is missing, so it is quick to run again.
 set -euo pipefail
 packages=(
   cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   googletest wine64 xvfb xauth fonts-wqy-microhei imagemagick xdotool python3
+  msitools zip unzip osslsigncode openssl
 )
 missing=()
 for p in "${packages[@]}"; do
