@@ -63,13 +63,14 @@ done
 
 msi=$dist/ZelvanoV2010-$version.msi
 cp assets/zelvano.ico "$stage/"
-# wixl finds the sources relative to the working folder.
+# wixl finds the sources relative to the working folder; its "unimplemented" note
+# comes with every build of this package and is dropped.
 (cd "$stage" && wixl -a x86 -D Version="$version" -D ProgramDir=Zelvano -D IconFile=zelvano.ico \
   -o "$msi" "$root/installer/zelvano.wxs" 2>&1 | grep -v 'unimplemented' || true)
 [ -f "$msi" ] || { echo "release: wixl made no installer" >&2; exit 1; }
 sign "$msi"
 
-# CRLF: older Notepads show nothing else.
+# CRLF: older Notepads show LF-only text as one line.
 sed "s/@VERSION@/$version/g; s/$/\r/" installer/portable-readme.txt >"$stage/Zelvano/README.txt"
 (cd "$stage" && zip -q -X -r "$dist/ZelvanoV2010-$version-portable.zip" Zelvano)
 

@@ -76,6 +76,9 @@ program_dir="$WINEPREFIX/drive_c/Program Files (x86)/Zelvano"
 shortcuts() { find "$WINEPREFIX/drive_c" -name 'Zelvano.lnk' | wc -l; }
 
 before=$(ours)
+# A failed check leaves nothing installed for the next run.
+trap 'for m in "$work/newer.msi" "$msi"; do [ ! -f "$m" ] || $wine msiexec /x "$(winpath "$m")" /qn; done \
+  >/dev/null 2>&1' EXIT
 [ ! -e "$program_dir" ] || fail "the test prefix already holds Zelvano"
 $wine msiexec /i "$(winpath "$msi")" /qn || fail "silent install"
 for exe in ZelvanoV2010.exe Zelreg.exe; do
