@@ -1,13 +1,14 @@
 #!/bin/bash
-# Installs the Debian packages the build, the tests and the viewer need; only
-# what is missing, so it is quick to run again.
-#   install-deps.sh           the build, the 64-bit tests and the viewer
+# Installs the Debian packages the build, the tests, the release and the viewer
+# need; only what is missing, so it is quick to run again.
+#   install-deps.sh           the build, the 64-bit tests, the release and the viewer
 #   install-deps.sh --lane32  also the 32-bit Wine loader and the i386 libraries
 #                             of the 32-bit test lane (adds the i386 architecture)
 set -euo pipefail
 packages=(
   cmake ninja-build g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   googletest wine wine64 xvfb xauth fonts-wqy-microhei imagemagick xdotool python3
+  msitools zip unzip osslsigncode openssl
 )
 # The lane's own: QEMU's user mode comes from bookworm-backports (lane32-setup.sh);
 # gcc builds its fault-number shim. The X libraries are the ones Wine loads itself.

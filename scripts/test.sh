@@ -15,12 +15,12 @@ bash scripts/lane32-setup.sh build/lane32
 
 echo "== building the shipped programs (i686) and their tests in build/x86"
 cmake -S . -B build/x86 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686.cmake \
-  -DZELVANO_BUILD_TESTS=ON -DZELVANO_LANE32_DIR="$root/build/lane32" >/dev/null
+  -DZELVANO_BUILD_TESTS=ON -DZELVANO_WERROR=ON -DZELVANO_LANE32_DIR="$root/build/lane32" >/dev/null
 cmake --build build/x86 -j "$jobs"
 
 echo "== building the test variant (x86_64) in build/x64"
 cmake -S . -B build/x64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64.cmake \
-  -DZELVANO_I686_DIR="$root/build/x86" >/dev/null
+  -DZELVANO_WERROR=ON -DZELVANO_I686_DIR="$root/build/x86" >/dev/null
 cmake --build build/x64 -j "$jobs"
 
 # Runs one lane's CTest; its summary line goes to build/<lane>-summary.

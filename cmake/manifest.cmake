@@ -1,0 +1,17 @@
+# zel_add_manifest(<target> <execution level> <version>)
+# Generates <target>.manifest into the generated include folder; the target's
+# .rc file embeds it as the process manifest.
+function(zel_add_manifest target level version)
+  set(ZEL_MANIFEST_NAME ${target})
+  set(ZEL_MANIFEST_LEVEL ${level})
+  set(ZEL_MANIFEST_VERSION ${version})
+  set(out ${CMAKE_BINARY_DIR}/generated/${target}.manifest)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/app.manifest.in ${out} @ONLY)
+  target_include_directories(${target} PRIVATE ${CMAKE_BINARY_DIR}/generated)
+  get_target_property(sources ${target} SOURCES)
+  foreach(s ${sources})
+    if(s MATCHES "\\.rc$")
+      set_property(SOURCE ${s} APPEND PROPERTY OBJECT_DEPENDS ${out})
+    endif()
+  endforeach()
+endfunction()
