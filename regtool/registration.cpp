@@ -4,20 +4,22 @@
 
 namespace zelreg {
 
-std::wstring RegistrarPath() {
+std::wstring RegistrarPath(SystemDirectoryFunction system_directory) {
   std::vector<wchar_t> dir(MAX_PATH);
-  UINT n = GetSystemDirectoryW(dir.data(), static_cast<UINT>(dir.size()));
+  UINT n = system_directory(dir.data(), static_cast<UINT>(dir.size()));
   if (n >= dir.size()) {
     dir.resize(n + 1);
-    n = GetSystemDirectoryW(dir.data(), static_cast<UINT>(dir.size()));
+    n = system_directory(dir.data(), static_cast<UINT>(dir.size()));
   }
-  if (n == 0 || n >= dir.size()) return L"Regsvr32.exe";  // let the start report the failure
+  // Never the bare name: the system would look for it in the current folder first.
+  if (n == 0 || n >= dir.size()) return {};
   std::wstring path(dir.data(), n);
   if (path.back() != L'\\') path += L'\\';
   return path + L"Regsvr32.exe";
 }
 
 DWORD StartMinimized(const std::wstring& registrar, const wchar_t* command_line) {
+  if (registrar.empty()) return ERROR_PATH_NOT_FOUND;
   // CreateProcessW may write into the command line, so it gets a private copy.
   std::wstring text = command_line;
   STARTUPINFOW si{};
@@ -44,11 +46,13 @@ std::optional<StartFailure> StartRegistrations(const CommandStarter& start) {
   return std::nullopt;
 }
 
-std::optional<StartFailure> StartRegistrations() {
-  const std::wstring registrar = RegistrarPath();
-  return StartRegistrations(
-      [&](const wchar_t* command) { return StartMinimized(registrar, command); });
+CommandStarter RegistrarStarter(SystemDirectoryFunction system_directory) {
+  return [registrar = RegistrarPath(system_directory)](const wchar_t* command) {
+    return StartMinimized(registrar, command);
+  };
 }
+
+std::optional<StartFailure> StartRegistrations() { return StartRegistrations(RegistrarStarter()); }
 
 std::wstring DescribeFailure(const StartFailure& failure) {
   wchar_t* reason = nullptr;

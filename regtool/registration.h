@@ -23,12 +23,19 @@ struct StartFailure {
 // Starts one command line; returns 0 or the system's error code.
 using CommandStarter = std::function<DWORD(const wchar_t* command_line)>;
 
-// Full path of Regsvr32.exe in the system directory.
-std::wstring RegistrarPath();
+// Reads the system directory (GetSystemDirectoryW); replaceable by tests.
+using SystemDirectoryFunction = UINT(WINAPI*)(LPWSTR, UINT);
+
+// Full path of Regsvr32.exe in the system directory; empty when that cannot be read.
+std::wstring RegistrarPath(SystemDirectoryFunction system_directory = &GetSystemDirectoryW);
 
 // Starts `command_line` with `registrar` as the program, minimised and activated, without
-// waiting; both handles are closed at once. Returns 0 or the system's error code.
+// waiting; both handles are closed at once. Returns 0 or the system's error code; an empty
+// registrar starts nothing and fails with ERROR_PATH_NOT_FOUND.
 DWORD StartMinimized(const std::wstring& registrar, const wchar_t* command_line);
+
+// Starts each command with the registrar from the system directory.
+CommandStarter RegistrarStarter(SystemDirectoryFunction system_directory = &GetSystemDirectoryW);
 
 // Starts the commands in order and stops at the first that cannot be started.
 std::optional<StartFailure> StartRegistrations(const CommandStarter& start);

@@ -30,6 +30,20 @@ cNeoClass::~cNeoClass() {
   Window_Detach();
 }
 
+void cNeoClass::Release(cNeoClass* object) {
+  if (!object) return;
+  object->Window_Detach();
+  if (object->Dispatch_Holds > 0) {
+    object->Release_Pending = true;
+  } else {
+    delete object;
+  }
+}
+
+void cNeoClass::Dispatch_End() {
+  if (--Dispatch_Holds == 0 && Release_Pending) delete this;
+}
+
 void cNeoClass::Attach(zel::FormWindow& mFrm) {
   if (!m_Caption || !m_Borders) return;
 
@@ -100,6 +114,12 @@ void cNeoClass::Unhook_Window() {
   Is_MDIChild = false;
   Subclasser.Detach_Message(this, Target_hWnd, WM_DESTROY);
   Target_hWnd = nullptr;
+  Free_Removed_Menu();
+}
+
+void cNeoClass::Free_Removed_Menu() {
+  if (Removed_Menu) DestroyMenu(Removed_Menu);
+  Removed_Menu = nullptr;
 }
 
 void cNeoClass::Load_Picture(const zel::Picture& picture, int index) {

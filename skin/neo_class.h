@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 
 #include "platform/form_window.h"
 #include "platform/picture.h"
@@ -56,6 +57,14 @@ class cNeoClass final : public ISubclass {
   int32_t p_TopBorderHeight() const { return m_TopBorderHeight; }
   void p_TopBorderHeight(int32_t PropVal) { m_TopBorderHeight = PropVal; }
 
+  // Releases an object made with new: it gives its messages back at once, and is
+  // destroyed as soon as no dispatch of its window uses it any more (a style
+  // change can come from a message loop nested inside the frame's own handler).
+  static void Release(cNeoClass* object);
+  struct Releaser {
+    void operator()(cNeoClass* object) const { Release(object); }
+  };
+
   // Binds the object to the form's window; every step runs even when one fails.
   void Attach(zel::FormWindow& mFrm);
   // Gives every frame message back and forgets the window.
@@ -67,6 +76,8 @@ class cNeoClass final : public ISubclass {
   LRESULT WindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) override {
     return ISubclass_WindowProc(hwnd, iMsg, wParam, lParam);
   }
+  void Dispatch_Begin() override { ++Dispatch_Holds; }
+  void Dispatch_End() override;
 
   // Read-only view of a memory surface (0 caption, 1 borders, 2 caption and
   // bottom buffer, 3 side buffer), for diagnostics.
@@ -80,6 +91,7 @@ class cNeoClass final : public ISubclass {
   bool Is_MDIChild_Window(HWND hWnd) const;
   void Hook_Window(HWND hWnd);
   void Unhook_Window();
+  void Free_Removed_Menu();
   void Load_Picture(const zel::Picture& picture, int index);
   int Border_Tile_Size() const;
   void Recompute_Frame_Sizes();
@@ -99,7 +111,7 @@ class cNeoClass final : public ISubclass {
   LRESULT On_SetCursor(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
   LRESULT Repaint_Frame(HWND hwnd);
   POINT Window_Cursor() const;
-  int32_t Hit_Test() const;
+  int32_t Hit_Test(POINT screen) const;
   void Press_Buttons(int x, int y, HDC hdc);
   void Release_Buttons(int x, int y, HDC hdc);
   void Drag_Window();
@@ -147,4 +159,10 @@ class cNeoClass final : public ISubclass {
   int32_t Nudge_X = 0;
   int32_t Nudge_Y = 0;
   bool In_SetCursor = false;
+  HMENU Removed_Menu = nullptr;  // taken off the window: the window no longer frees it
+  int Dispatch_Holds = 0;        // dispatches of the engine that use this object now
+  bool Release_Pending = false;  // released while held: goes at the last Dispatch_End
 };
+
+// Owns a frame object that may be released while its own handler runs.
+using NeoClassPtr = std::unique_ptr<cNeoClass, cNeoClass::Releaser>;

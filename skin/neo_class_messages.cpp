@@ -2,6 +2,8 @@
 // cursor and menu handling. Mouse handling on the frame is in neo_class_mouse.cpp.
 #include "skin/neo_class.h"
 
+#include <windowsx.h>
+
 #include <cstring>
 
 LRESULT cNeoClass::Repaint_Frame(HWND hwnd) {
@@ -35,7 +37,7 @@ LRESULT cNeoClass::ISubclass_WindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPA
     case WM_NCCALCSIZE:
       return On_NcCalcSize(hwnd, iMsg, wParam, lParam);
     case WM_NCHITTEST:
-      Last_HitTest = Hit_Test();
+      Last_HitTest = Hit_Test(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
       return Last_HitTest;
     case WM_NCPAINT:
       return On_NcPaint();
@@ -101,8 +103,13 @@ LRESULT cNeoClass::On_SetCursor(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lPar
   const LONG style = GetWindowLongA(Target_hWnd, GWL_STYLE);
   SetWindowLongA(Target_hWnd, GWL_STYLE, style & ~WS_VISIBLE);
   const LRESULT result = Subclasser.Get_OldProc(hwnd, iMsg, wParam, lParam);
-  // The skinned frame has no menu bar.
-  if (GetMenu(Target_hWnd)) SetMenu(Target_hWnd, nullptr);
+  // The skinned frame has no menu bar. A window frees only the menu it still
+  // has, so the frame keeps the one it takes and frees it with the attachment.
+  if (HMENU menu = GetMenu(Target_hWnd)) {
+    SetMenu(Target_hWnd, nullptr);
+    if (menu != Removed_Menu) Free_Removed_Menu();
+    Removed_Menu = menu;
+  }
   SetWindowLongA(Target_hWnd, GWL_STYLE, style);
   In_SetCursor = false;
   return result;

@@ -1,6 +1,10 @@
 // Hit-testing, caption buttons and dragging of the skinned frame.
 #include "skin/neo_class.h"
 
+#include <windowsx.h>
+
+#include "skin/frame_input.h"
+
 POINT cNeoClass::Window_Cursor() const {
   POINT p{};
   GetCursorPos(&p);
@@ -9,10 +13,11 @@ POINT cNeoClass::Window_Cursor() const {
   return POINT{p.x - rc.left, p.y - rc.top};
 }
 
-int32_t cNeoClass::Hit_Test() const {
-  const POINT p = Window_Cursor();
+// For the point the message asks about, which need not be where the cursor is now.
+int32_t cNeoClass::Hit_Test(POINT screen) const {
   RECT rc{};
   GetWindowRect(Target_hWnd, &rc);
+  const POINT p{screen.x - rc.left, screen.y - rc.top};
   OffsetRect(&rc, -rc.left, -rc.top);
   if (!PtInRect(&rc, p)) return HTCLIENT;
 
@@ -72,7 +77,7 @@ LRESULT cNeoClass::On_NcLButtonDown(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM 
   Nudge_Y = -Nudge_Y;
   mouse_event(MOUSEEVENTF_MOVE, static_cast<DWORD>(Nudge_X), static_cast<DWORD>(Nudge_Y), 0, 0);
 
-  const int32_t code = Hit_Test();
+  const int32_t code = Hit_Test(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
   if (Last_HitTest == HTCAPTION) {
     if (!Is_Active) SetForegroundWindow(Target_hWnd);
     Drag_Window();
@@ -113,8 +118,9 @@ void cNeoClass::Drag_Window() {
   GetCursorPos(&last);
 
   bool quitting = false;
-  // A window destroyed meanwhile (which detaches it) also ends the drag.
-  while (!quitting && Target_hWnd && GetAsyncKeyState(VK_LBUTTON) != 0 && Is_Active) {
+  // A window destroyed meanwhile, or a frame released meanwhile (both detach it),
+  // also ends the drag.
+  while (!quitting && Target_hWnd && zel::frame_input::PrimaryButtonDown() && Is_Active) {
     POINT p{};
     GetCursorPos(&p);
     if (p.x != last.x || p.y != last.y) {

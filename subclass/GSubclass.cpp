@@ -71,8 +71,8 @@ const char* Description(int32_t code) {
 // The replacement procedure of every engine instance ends here. Nothing is
 // cached: the registry is read afresh so that attaches and detaches made by
 // the clients during a dispatch take effect at once. State is per call, so
-// nested dispatches do not disturb each other; only the current-message cell
-// is shared, and it is deliberately not restored after a nested dispatch.
+// nested dispatches do not disturb each other; the current-message cell is
+// shared, so it is written again before every call on a client.
 LRESULT zel::subclass_thunk::Dispatch(int32_t* currentMsg, HWND h, UINT msg, WPARAM wParam,
                                       LPARAM lParam) noexcept {
   WNDPROC old = ReadOldProc(h);
@@ -89,6 +89,8 @@ LRESULT zel::subclass_thunk::Dispatch(int32_t* currentMsg, HWND h, UINT msg, WPA
   ISubclass* last = nullptr;
   for (int32_t i = 1; i <= n; ++i) {
     ISubclass* client = ReadClient(h, m, i);
+    if (client != nullptr) client->Dispatch_Begin();
+    if (last != nullptr) last->Dispatch_End();  // the previous client is done with
     last = client;
     if (client == nullptr) continue;
     *currentMsg = m;
@@ -96,10 +98,16 @@ LRESULT zel::subclass_thunk::Dispatch(int32_t* currentMsg, HWND h, UINT msg, WPA
       result = CallWindowProcA(old, h, msg, wParam, lParam);
       oldCalled = true;
     }
+    *currentMsg = m;
     result = client->WindowProc(h, msg, wParam, lParam);
   }
-  if (!oldCalled && last != nullptr && (last->MsgResponse() & Response_After) != 0) {
-    result = CallWindowProcA(old, h, msg, wParam, lParam);
+  if (last != nullptr) {
+    *currentMsg = m;  // a nested dispatch inside the clients wrote its own message
+    if (!oldCalled && (last->MsgResponse() & Response_After) != 0) {
+      result = CallWindowProcA(old, h, msg, wParam, lParam);
+    }
+    *currentMsg = m;
+    last->Dispatch_End();
   }
   return result;
 }

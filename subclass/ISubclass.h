@@ -16,6 +16,12 @@ class ISubclass {
   virtual int32_t MsgResponse() = 0;
   virtual void MsgResponse(int32_t value) = 0;
   virtual LRESULT WindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) = 0;
+  // A dispatch holds each client from reading it to its last call on it, so a
+  // client released meanwhile (from a nested message loop) can put off its
+  // destruction until no dispatch uses it. Clients that are never released
+  // during a dispatch need not care.
+  virtual void Dispatch_Begin() {}
+  virtual void Dispatch_End() {}
 
  protected:
   ~ISubclass() = default;  // clients are never owned through this interface

@@ -9,7 +9,7 @@ LONG_PTR SetWindowProcA(HWND hwnd, LONG_PTR proc) {
   return SetWindowLongPtrA(hwnd, GWLP_WNDPROC, proc);
 }
 
-constexpr PlatformCalls kDefaultCalls{&SetPropA, &SetWindowProcA};
+constexpr PlatformCalls kDefaultCalls{&SetPropA, &SetWindowProcA, &VirtualAlloc};
 PlatformCalls g_calls = kDefaultCalls;
 
 // Appends pieces to a name; the longest name fits, so no bounds are lost.

@@ -32,9 +32,11 @@ bool Store(HWND hwnd, const PropertyName& name, HANDLE value);
 // the rollback paths (restore with ResetPlatformCalls).
 using SetPropFunction = BOOL(WINAPI*)(HWND, LPCSTR, HANDLE);
 using SetWindowProcFunction = LONG_PTR (*)(HWND, LONG_PTR);
+using VirtualAllocFunction = LPVOID(WINAPI*)(LPVOID, SIZE_T, DWORD, DWORD);
 struct PlatformCalls {
   SetPropFunction setProp;
   SetWindowProcFunction setWindowProc;
+  VirtualAllocFunction virtualAlloc;  // the page of a replacement procedure's code
 };
 PlatformCalls& Platform();
 void ResetPlatformCalls();

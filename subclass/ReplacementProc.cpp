@@ -134,7 +134,8 @@ void WriteCode(unsigned char* at, ThunkState* state) {
 }  // namespace
 
 ReplacementProc::ReplacementProc() : state_(new ThunkState) {
-  void* page = VirtualAlloc(nullptr, kCodeSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+  void* page = subclass_registry::Platform().virtualAlloc(nullptr, kCodeSize,
+                                                          MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
   DWORD oldProtect = 0;
   if (page != nullptr) {
     WriteCode(static_cast<unsigned char*>(page), state_);

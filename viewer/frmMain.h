@@ -82,5 +82,5 @@ class frmMain : public zel::Form {
   zel::ProcessLauncher* launcher_ = &shell_launcher_;
   std::unique_ptr<zel::SingleInstance> m_Instance;
   // Declared after the controls: released, and so detached, before the window goes.
-  std::unique_ptr<cNeoClass> m_Skin;
+  NeoClassPtr m_Skin;
 };

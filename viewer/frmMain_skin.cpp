@@ -11,8 +11,22 @@ void frmMain::LoadSkinPictures() {
     picResource(i).SetPicture(zel::LoadPictureResource(module, IDR_SKIN_PICTURE_0 + i));
 }
 
+namespace {
+
+// A frame object, or none when the engine gets no memory for its code: like any
+// failing statement of the skin, that leaves the window with its standard frame.
+NeoClassPtr New_Skin() {
+  try {
+    return NeoClassPtr(new cNeoClass);
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+}  // namespace
+
 void frmMain::SkinStart() {
-  m_Skin = std::make_unique<cNeoClass>();
+  m_Skin = New_Skin();
   // As a user's click would: its handler applies the style.
   optStyle(0).SetValue(true);
 }
@@ -26,28 +40,32 @@ void frmMain::Set_Skin(int16_t style) {
   const zel::StylePreset* preset = zel::FindStylePreset(style);
   if (!preset) return;
 
-  // The old frame object detaches as it goes, so two never draw the window.
+  // The old frame object detaches as it goes, so two never draw the window. It
+  // stays in memory while a handler of its own still runs (a click dispatched
+  // from its drag loop or a menu loop).
   m_Skin.reset();
-  m_Skin = std::make_unique<cNeoClass>();
-  cNeoClass& skin = *m_Skin;
-  skin.p_Caption(picResource(static_cast<int16_t>(preset->CaptionIndex())).Picture());
-  skin.p_Borders(picResource(static_cast<int16_t>(preset->BordersIndex())).Picture());
-  skin.p_BorderHasInactive(zel::kBorderHasInactive);
-  skin.p_ControlHasInactive(zel::kControlHasInactive);
-  skin.p_ButtonHeight(preset->ButtonHeight);
-  skin.p_ButtonWidth(preset->ButtonWidth);
-  skin.p_ControlButtonPosition(zel::kControlButtonPosition);
-  skin.p_ButtonOffsetX(preset->ButtonOffsetX);
-  skin.p_ButtonOffsetY(preset->ButtonOffsetY);
-  skin.p_LeftEnd(preset->LeftEnd);
-  skin.p_ActiveRight(preset->ActiveRight);
-  skin.p_RightEnd(preset->RightEnd);
-  skin.p_Offset(zel::kOffset);
-  skin.p_LeftBorderWidth(preset->LeftBorderWidth);
-  skin.p_RightBorderWidth(preset->RightBorderWidth);
-  skin.p_BottomBorderHeight(preset->BottomBorderHeight);
-  skin.p_TopBorderHeight(preset->TopBorderHeight);
-  skin.Attach(*this);
+  m_Skin = New_Skin();
+  if (m_Skin) {
+    cNeoClass& skin = *m_Skin;
+    skin.p_Caption(picResource(static_cast<int16_t>(preset->CaptionIndex())).Picture());
+    skin.p_Borders(picResource(static_cast<int16_t>(preset->BordersIndex())).Picture());
+    skin.p_BorderHasInactive(zel::kBorderHasInactive);
+    skin.p_ControlHasInactive(zel::kControlHasInactive);
+    skin.p_ButtonHeight(preset->ButtonHeight);
+    skin.p_ButtonWidth(preset->ButtonWidth);
+    skin.p_ControlButtonPosition(zel::kControlButtonPosition);
+    skin.p_ButtonOffsetX(preset->ButtonOffsetX);
+    skin.p_ButtonOffsetY(preset->ButtonOffsetY);
+    skin.p_LeftEnd(preset->LeftEnd);
+    skin.p_ActiveRight(preset->ActiveRight);
+    skin.p_RightEnd(preset->RightEnd);
+    skin.p_Offset(zel::kOffset);
+    skin.p_LeftBorderWidth(preset->LeftBorderWidth);
+    skin.p_RightBorderWidth(preset->RightBorderWidth);
+    skin.p_BottomBorderHeight(preset->BottomBorderHeight);
+    skin.p_TopBorderHeight(preset->TopBorderHeight);
+    skin.Attach(*this);
+  }
 
   // Colours: each statement stands alone; a property a control lacks is skipped.
   if (preset->SetsBorder) {

@@ -1,7 +1,9 @@
-// Tells whether another copy of the viewer runs for this user session.
+// Tells whether another copy of the viewer runs for this user, in any session.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
 
 namespace zel {
 
@@ -14,6 +16,9 @@ class SingleInstance {
 
   // True when a copy that started earlier still runs.
   bool AnotherCopyRuns() const { return another_; }
+
+  // The name of the object a running copy holds: global, carrying the user's SID.
+  static std::wstring ObjectName();
 
  private:
   HANDLE mutex_ = nullptr;

@@ -66,6 +66,45 @@ TEST(RegistrationSequence, ReportNamesCommandAndSystemReason) {
   EXPECT_NE(text.find(L"193"), std::wstring::npos) << text;
 }
 
+UINT WINAPI NoSystemDirectory(LPWSTR, UINT) {
+  SetLastError(ERROR_ACCESS_DENIED);
+  return 0;
+}
+
+std::wstring OwnFolder() {
+  wchar_t path[MAX_PATH * 2];
+  const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+  const std::wstring s(path, n);
+  return s.substr(0, s.find_last_of(L'\\') + 1);
+}
+
+// A Regsvr32.exe planted in the current folder (the stand-in, which logs each start
+// beside itself) must not run when the system directory cannot be read.
+TEST(RegistrationStart, WithoutTheSystemDirectoryNothingStartsAndTheFirstCommandFails) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"zelreg_planted\\";
+  const std::wstring log = folder + L"regsvr32_standin.log";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  DeleteFileW(log.c_str());
+  ASSERT_TRUE(CopyFileW((OwnFolder() + L"regsvr32_standin.exe").c_str(),
+                        (folder + L"Regsvr32.exe").c_str(), FALSE));
+  wchar_t previous[MAX_PATH];
+  GetCurrentDirectoryW(MAX_PATH, previous);
+  SetCurrentDirectoryW(folder.c_str());
+
+  auto failure = StartRegistrations(zelreg::RegistrarStarter(&NoSystemDirectory));
+  Sleep(1000);  // a planted program that had started would have logged by now
+  SetCurrentDirectoryW(previous);
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(failure->command, kFirst);
+  EXPECT_EQ(failure->error, static_cast<DWORD>(ERROR_PATH_NOT_FOUND));
+  EXPECT_EQ(GetFileAttributesW(log.c_str()), INVALID_FILE_ATTRIBUTES) << "the planted program ran";
+  DeleteFileW(log.c_str());
+  DeleteFileW((folder + L"Regsvr32.exe").c_str());
+  RemoveDirectoryW(folder.c_str());
+}
+
 TEST(RegistrationStart, MissingRegistrarReportsTheSystemError) {
   wchar_t dir[MAX_PATH];
   UINT n = GetSystemDirectoryW(dir, MAX_PATH);

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "skin/frame_input.h"
 #include "skin_test_support.h"
 
 namespace skin_test {
@@ -88,7 +89,8 @@ TEST_F(FrameMouse, PressEndingOffTheFrameKeepsItsFlagAndDrawsPressedUnderTheCurs
   const RECT max_button = Button(1);
   ASSERT_EQ(max_button.left, 7);
   Point(Center(max_button));
-  ASSERT_EQ(SendMessageW(hwnd(), WM_NCHITTEST, 0, 0), HTSYSMENU);
+  const POINT at = CursorPos();
+  ASSERT_EQ(SendMessageW(hwnd(), WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y)), HTSYSMENU);
 
   // Press on the button, leave into the client area, release there.
   PlayMouse({{S::kDown}, {S::kWait, 100}, {S::kMoveBy, 0, 80}, {S::kWait, 50}, {S::kUp}});
@@ -151,6 +153,46 @@ TEST_F(FrameMouse, DraggingTheCaptionMovesTheWindowWithThePointer) {
   EXPECT_EQ(after.right - after.left, 300);
 }
 
+// A left-handed set-up: the primary button is the physical right one. Wine does
+// not swap real input, so the test stands in for the key state: the presses it
+// plays are those of the physical right button.
+int WINAPI SwappedButtonsMetrics(int index) {
+  return index == SM_SWAPBUTTON ? 1 : GetSystemMetrics(index);
+}
+SHORT WINAPI SwappedButtonsKeyState(int key) {
+  if (key == VK_RBUTTON) return GetAsyncKeyState(VK_LBUTTON);
+  if (key == VK_LBUTTON) return 0;
+  return GetAsyncKeyState(key);
+}
+struct SwappedButtons {
+  SwappedButtons() {
+    zel::frame_input::Input() = {&SwappedButtonsMetrics, &SwappedButtonsKeyState};
+  }
+  ~SwappedButtons() { zel::frame_input::ResetInputCalls(); }
+};
+
+TEST_F(FrameMouse, WithSwappedButtonsThePrimaryButtonDragsAndClicks) {
+  SwappedButtons swapped;
+  Open(kVisible, Skin{});
+  window_->swallowCommands = true;
+  Point(POINT{150, 14});
+  const RECT before = window_->WindowRect();
+  PlayMouse({{S::kDown},
+             {S::kWait, 50},
+             {S::kMoveBy, 5, 4},
+             {S::kWait, 50},
+             {S::kMoveBy, 5, 4},
+             {S::kWait, 50},
+             {S::kUp}});
+  const RECT after = window_->WindowRect();
+  EXPECT_EQ(after.left - before.left, 10);
+  EXPECT_EQ(after.top - before.top, 8);
+
+  Point(Center(Button(1)));
+  Click();
+  EXPECT_EQ(window_->sysCommands, (std::vector<WPARAM>{SC_MAXIMIZE}));
+}
+
 TEST_F(FrameMouse, AMaximizedWindowIsNotDragged) {
   Open(kVisible, Skin{});
   SetWindowLongW(hwnd(), GWL_STYLE, GetWindowLongW(hwnd(), GWL_STYLE) | WS_MAXIMIZE);
@@ -211,7 +253,21 @@ TEST_F(FrameMouse, SetCursorRemovesTheMenuAndRestoresTheStyle) {
   EXPECT_EQ(window_->styleAtSetCursor, style & ~WS_VISIBLE);
   EXPECT_EQ(GetWindowLongW(hwnd(), GWL_STYLE), style);
   EXPECT_EQ(GetMenu(hwnd()), nullptr);
-  DestroyMenu(menu);
+  // The frame keeps the menu it took and frees it when it is released.
+  EXPECT_TRUE(IsMenu(menu));
+  neo_.reset();
+  EXPECT_FALSE(IsMenu(menu));
+}
+
+TEST_F(FrameMouse, RemovedMenuIsFreedWhenTheWindowIsDestroyed) {
+  Open(kVisible, Skin{});
+  HMENU menu = CreateMenu();
+  SetMenu(hwnd(), menu);
+  SendMessageW(hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd()),
+               MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  ASSERT_EQ(GetMenu(hwnd()), nullptr);
+  window_->Destroy();
+  EXPECT_FALSE(IsMenu(menu));
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
-// Non-client geometry and hit-testing at real cursor positions.
+// Non-client geometry, and hit-testing for the point each message asks about.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <set>
 
@@ -113,21 +114,32 @@ struct Zones {
   }
 };
 
-class HitTest : public ::testing::TestWithParam<bool> {};
+struct HitTestCase {
+  bool sizable;
+  int X, Y;  // the window's screen position
+};
 
-TEST_P(HitTest, EveryZoneAndBoundaryAtRealCursorPositions) {
-  const bool sizable = GetParam();
+class HitTest : public ::testing::TestWithParam<HitTestCase> {};
+
+// The answer is for the point in the message, not for the cursor, which stays
+// parked in the caption; a window left of the screen has negative coordinates,
+// as on a monitor left of the primary one.
+TEST_P(HitTest, EveryZoneAndBoundaryForTheMessagePoint) {
+  const auto [sizable, X, Y] = GetParam();
   const DWORD style = sizable ? WS_OVERLAPPEDWINDOW : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  const int X = 200, Y = 150, W = 300, H = 200;
+  const int W = 300, H = 200;
   TestWindow w(style | WS_VISIBLE, X, Y, W, H);
   cNeoClass neo;
   Skin skin;  // S 6, caption 32
   skin.ApplyTo(neo);
   neo.Attach(w);
   PumpFor(50);
+  ASSERT_EQ(w.WindowRect().left, X);
   const int C = GetSystemMetrics(SM_CYCAPTION);
   const Zones z{6, 5, 5, 32, C, W, H, sizable};
   ASSERT_LT(C + z.B, z.T) << "the test needs rows between C + B and the caption's height";
+  const POINT parked{std::max(X + W / 2, 10), std::max(Y + 12, 10)};
+  MoveCursor(parked.x, parked.y);
 
   const int xs[] = {-1,    0,     1,           z.L - 1,     z.L,     z.L + 1,     C - 1, C,
                     C + 1, W / 2, W - z.R - 2, W - z.R - 1, W - z.R, W - z.R + 1, W - 1, W};
@@ -137,8 +149,6 @@ TEST_P(HitTest, EveryZoneAndBoundaryAtRealCursorPositions) {
   std::set<int> seen;
   for (int y : ys) {
     for (int x : xs) {
-      MoveCursor(X + x, Y + y);
-      ASSERT_EQ(CursorPos().x, X + x);
       const LRESULT code = SendMessageW(w.hwnd(), WM_NCHITTEST, 0, MAKELPARAM(X + x, Y + y));
       EXPECT_EQ(code, z.At(x, y)) << "at " << x << "," << y;
       seen.insert(static_cast<int>(code));
@@ -149,9 +159,13 @@ TEST_P(HitTest, EveryZoneAndBoundaryAtRealCursorPositions) {
   } else {
     EXPECT_EQ(seen, (std::set<int>{HTCLIENT, HTCAPTION, HTSYSMENU}));
   }
+  EXPECT_EQ(CursorPos().x, parked.x);
 }
 
-INSTANTIATE_TEST_SUITE_P(Sizable, HitTest, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Windows, HitTest,
+                         ::testing::Values(HitTestCase{true, 200, 150},
+                                           HitTestCase{false, 200, 150},
+                                           HitTestCase{true, -250, -120}));
 
 TEST(HitTestSpots, HandPickedPoints) {
   const int X = 200, Y = 150;
@@ -160,9 +174,9 @@ TEST(HitTestSpots, HandPickedPoints) {
   Skin{}.ApplyTo(neo);
   neo.Attach(w);
   const int C = GetSystemMetrics(SM_CYCAPTION);
+  MoveCursor(X + 150, Y + 100);  // the client area: the cursor is not asked
   auto at = [&](int x, int y) {
-    MoveCursor(X + x, Y + y);
-    return SendMessageW(w.hwnd(), WM_NCHITTEST, 0, 0);
+    return SendMessageW(w.hwnd(), WM_NCHITTEST, 0, MAKELPARAM(X + x, Y + y));
   };
   EXPECT_EQ(at(3, 3), HTTOPLEFT);
   EXPECT_EQ(at(150, 3), HTTOP);

@@ -126,7 +126,9 @@ TEST_F(SubclassDispatch, ClientAttachedDuringADispatchIsCalledFromTheNextMessage
   engine.Detach_Message(&late, h, kMsgA);
 }
 
-TEST_F(SubclassDispatch, CurrentMessageIsTheDispatchedOneAndNotRestoredAfterNesting) {
+// An After client asked about the outer message after a nested dispatch is asked
+// about the outer message, not the nested one.
+TEST_F(SubclassDispatch, CurrentMessageIsTheDispatchedOneAgainAfterNesting) {
   TestClient outer("O", &log, Response_After), inner("I", &log);
   outer.engine = &engine;
   inner.engine = &engine;
@@ -135,10 +137,9 @@ TEST_F(SubclassDispatch, CurrentMessageIsTheDispatchedOneAndNotRestoredAfterNest
   engine.Attach_Message(&inner, h, kMsgB);
   SendMessageW(h, kMsgA, 0, 0);
   EXPECT_EQ(log, (CallLog{"O?", "O", "I?", "I", "I?", "O?", "own"}));
-  // Before the nested dispatch the outer message; after it the nested one stays.
-  EXPECT_EQ(outer.seenCurrentMessage, (std::vector<int32_t>{int32_t{kMsgA}, int32_t{kMsgB}}));
+  EXPECT_EQ(outer.seenCurrentMessage, (std::vector<int32_t>{int32_t{kMsgA}, int32_t{kMsgA}}));
   EXPECT_EQ(inner.seenCurrentMessage, (std::vector<int32_t>{int32_t{kMsgB}, int32_t{kMsgB}}));
-  EXPECT_EQ(engine.p_CurrentMessage(), int32_t{kMsgB});
+  EXPECT_EQ(engine.p_CurrentMessage(), int32_t{kMsgA});
   engine.Detach_Message(&outer, h, kMsgA);
   engine.Detach_Message(&inner, h, kMsgB);
 }

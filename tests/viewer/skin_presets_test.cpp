@@ -4,7 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "skin/frame_input.h"
 #include "skin/style_presets.h"
+#include "subclass/PropertyRegistry.h"
+#include "support/freed_memory.h"
 #include "support/screen_capture.h"
 #include "support/wine_path.h"
 #include "viewer_fixture.h"
@@ -82,6 +85,18 @@ class SkinPresets : public StartedViewer {
     EXPECT_EQ(window.right - (origin.x + client.right), row.RightBorderWidth);
     EXPECT_EQ(window.bottom - (origin.y + client.bottom), row.LeftBorderWidth);
   }
+
+  // The client area is inset as the system's own frame insets it.
+  void ExpectStandardFrame() {
+    RECT window{}, frame{0, 0, 0, 0};
+    GetWindowRect(form.hwnd(), &window);
+    AdjustWindowRectEx(&frame, GetWindowLongW(form.hwnd(), GWL_STYLE), FALSE,
+                       GetWindowLongW(form.hwnd(), GWL_EXSTYLE));
+    POINT origin{0, 0};
+    ClientToScreen(form.hwnd(), &origin);
+    EXPECT_EQ(origin.x - window.left, -frame.left);
+    EXPECT_EQ(origin.y - window.top, -frame.top);
+  }
 };
 
 TEST_F(SkinPresets, StartSelectsFrostAndFramesTheWindowWithIt) {
@@ -157,6 +172,89 @@ TEST_F(SkinPresets, StyleNumbersOutsideTheTableChangeNothing) {
   EXPECT_EQ(form.Skin(), before);
   ExpectFrameOf(2);
   ExpectColoursOf(2);
+}
+
+// A style click dispatched from the frame's drag loop releases the frame object
+// whose handler runs that loop; the object must stay until the handler is done.
+namespace in_drag {
+frmMain* form = nullptr;
+const void* old_skin = nullptr;
+bool held = false;
+bool clicked = false;
+bool freed_inside = false;
+DWORD give_up = 0;
+
+// The primary button stays down until the style click (or a time limit).
+SHORT WINAPI HeldUntilClicked(int) {
+  return held && GetTickCount() < give_up ? static_cast<SHORT>(0x8000) : 0;
+}
+
+VOID CALLBACK ClickStyle(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+  KillTimer(hwnd, id);
+  form->optStyle(1).SetValue(true);
+  clicked = true;
+  freed_inside = zeltest::WasFreed(old_skin);
+  held = false;
+}
+}  // namespace in_drag
+
+TEST_F(SkinPresets, StyleClickFromInsideTheDragLoopFreesTheOldFrameOnlyAfterItsHandler) {
+  in_drag::form = &form;
+  in_drag::old_skin = form.Skin();
+  zeltest::WatchFree(in_drag::old_skin);
+  RECT wr{};
+  GetWindowRect(form.hwnd(), &wr);
+  const LPARAM caption = MAKELPARAM(wr.left + 200, wr.top + 10);
+  ASSERT_EQ(SendMessageW(form.hwnd(), WM_NCHITTEST, 0, caption), HTCAPTION);
+
+  zel::frame_input::Input().getAsyncKeyState = &in_drag::HeldUntilClicked;
+  in_drag::held = true;
+  in_drag::give_up = GetTickCount() + 5000;
+  SetTimer(form.hwnd(), 77, 50, &in_drag::ClickStyle);
+  SendMessageW(form.hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, caption);
+  zel::frame_input::ResetInputCalls();
+
+  ASSERT_TRUE(in_drag::clicked) << "the drag loop did not run the click";
+  EXPECT_FALSE(in_drag::freed_inside);
+  EXPECT_TRUE(zeltest::WasFreed(in_drag::old_skin));
+  // The new frame object takes the next frame messages.
+  EXPECT_EQ(SendMessageW(form.hwnd(), WM_NCHITTEST, 0, caption), HTCAPTION);
+  SendMessageW(form.hwnd(), WM_NCACTIVATE, TRUE, 0);
+  SendMessageW(form.hwnd(), WM_NCPAINT, 1, 0);
+  zeltest::PumpMessages(100ms);
+  ExpectFrameOf(1);
+  ExpectFrameGeometryOf(1);
+}
+
+LPVOID WINAPI NoCodeMemory(LPVOID, SIZE_T, DWORD, DWORD) {
+  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+  return nullptr;
+}
+
+// No memory for the engine's code: start-up and the style clicks go on, and the
+// window keeps the system's frame.
+class SkinWithoutCodeMemory : public SkinPresets {
+ protected:
+  void SetUp() override {
+    zel::subclass_registry::Platform().virtualAlloc = &NoCodeMemory;
+    SkinPresets::SetUp();
+  }
+  void TearDown() override { zel::subclass_registry::ResetPlatformCalls(); }
+};
+
+TEST_F(SkinWithoutCodeMemory, StartAndStyleClicksGoOnWithTheStandardFrame) {
+  EXPECT_EQ(SendMessageW(form.TreeView1.tree(), TVM_GETCOUNT, 0, 0), 185);
+  EXPECT_EQ(form.Skin(), nullptr);
+  ExpectStandardFrame();
+  Click(4);
+  EXPECT_EQ(form.Skin(), nullptr);
+  ExpectColoursOf(4);
+  ExpectStandardFrame();
+
+  zel::subclass_registry::ResetPlatformCalls();
+  Click(1);
+  ExpectFrameOf(1);
+  ExpectFrameGeometryOf(1);
 }
 
 // Every GDI object of a released frame object is gone, or reused by its successor.

@@ -10,6 +10,7 @@
 #include "support/http_server.h"
 #include "support/window_list.h"
 #include "support/wine_path.h"
+#include "viewer/single_instance.h"
 
 namespace {
 
@@ -95,6 +96,12 @@ TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
       << "the first copy's window did not appear";
   EXPECT_EQ(Text(main), L"ZelvanoV2010");
   ExpectFrostFrame(main);
+  // The running copy holds a global object named for its user, seen from every session.
+  const std::wstring name = zel::SingleInstance::ObjectName();
+  EXPECT_EQ(name.rfind(L"Global\\Zelvano.ZelvanoV2010.Running.S-1-", 0), 0u) << name;
+  HANDLE held = OpenMutexW(SYNCHRONIZE, FALSE, name.c_str());
+  EXPECT_NE(held, nullptr);
+  if (held) CloseHandle(held);
 
   stream.Clear();
   Process second;
@@ -151,6 +158,30 @@ TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
   EXPECT_EQ(FindTopLevel(again.info.dwProcessId, L"#32770", true), nullptr);
   PostMessageW(FindTopLevel(again.info.dwProcessId, L"ZelvanoMainForm", true), WM_CLOSE, 0, 0);
   EXPECT_EQ(WaitForSingleObject(again.info.hProcess, 15000), WAIT_OBJECT_0);
+}
+
+// An object of that name that this user may not open belongs to another user
+// (or squats the name): it is not a running copy.
+TEST(TwoCopies, AnObjectThatCannotBeOpenedIsNotACopyOfOurs) {
+  SECURITY_DESCRIPTOR sd;
+  ACL nobody;  // no entries: no one is granted anything
+  ASSERT_TRUE(InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION));
+  ASSERT_TRUE(InitializeAcl(&nobody, sizeof(nobody), ACL_REVISION));
+  ASSERT_TRUE(SetSecurityDescriptorDacl(&sd, TRUE, &nobody, FALSE));
+  SECURITY_ATTRIBUTES sa{sizeof(sa), &sd, FALSE};
+  const std::wstring name = zel::SingleInstance::ObjectName();
+  HANDLE squatter = CreateMutexW(&sa, FALSE, name.c_str());
+  ASSERT_NE(squatter, nullptr);
+  ASSERT_EQ(CreateMutexW(nullptr, FALSE, name.c_str()), nullptr);
+  ASSERT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+
+  EXPECT_FALSE(zel::SingleInstance().AnotherCopyRuns());
+  CloseHandle(squatter);
+
+  // Our own earlier copy is still seen.
+  zel::SingleInstance first;
+  EXPECT_FALSE(first.AnotherCopyRuns());
+  EXPECT_TRUE(zel::SingleInstance().AnotherCopyRuns());
 }
 
 }  // namespace
