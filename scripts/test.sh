@@ -28,8 +28,8 @@ run_lane() {
   local tree=$1 title=$2 started status=0
   started=$(date +%s)
   echo "== running the tests of $tree under $title"
-  (cd "$tree" && ctest --output-on-failure --timeout 900) || status=$?
-  bash scripts/test-summary.sh "$tree/Testing/Temporary/LastTest.log" "$title" \
+  (cd "$tree" && ctest --output-on-failure --timeout 900) | tee "$tree.ctest.log" || status=$?
+  bash scripts/test-summary.sh "$tree/Testing/Temporary/LastTest.log" "$tree.ctest.log" "$title" \
     $(($(date +%s) - started)) >"$tree.summary"
   return $status
 }
