@@ -99,6 +99,9 @@ class cNeoClass final : public ISubclass {
   // Painting
   void Draw_Button(HDC hdc, int index, int state, const RECT& rect);
   void Draw_Frame(HDC hdc, HWND hwnd, int left, int top, int right, int bottom, bool active);
+  void Draw_Caption(HWND hwnd, int left, int W, int xShift);
+  void Draw_Side_Edges(HDC hdc, int left, int top, int right, int H, int S, int ySrc);
+  void Draw_Bottom_Edge(HDC hdc, int left, int right, int bottom, int W, int S, int ySrc);
   void Paint_Frame(HDC hdc, int left, int top, int right, int bottom);
   bool Button_Shown(int index) const;
   bool& Pressed_Flag(int index);

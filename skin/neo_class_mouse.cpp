@@ -4,6 +4,9 @@
 #include <windowsx.h>
 
 #include "skin/frame_input.h"
+#include "skin/frame_parts.h"
+
+using namespace zel::frame;
 
 POINT cNeoClass::Window_Cursor() const {
   POINT p{};
@@ -44,25 +47,27 @@ int32_t cNeoClass::Hit_Test(POINT screen) const {
 
 void cNeoClass::Press_Buttons(int x, int y, HDC hdc) {
   const POINT p{x, y};
-  for (int index = 0; index < 3; ++index) {
+  for (int index = 0; index < kButtonCount; ++index) {
     if (!Button_Shown(index)) continue;
     if (!PtInRect(&Button_Rect[index], p)) continue;
-    Draw_Button(hdc, index, 1, Button_Rect[index]);
+    Draw_Button(hdc, index, kButtonPressed, Button_Rect[index]);
     Pressed_Flag(index) = true;
   }
 }
 
 void cNeoClass::Release_Buttons(int x, int y, HDC hdc) {
   const POINT p{x, y};
-  if (Has_Close && PtInRect(&Button_Rect[0], p) && Pressed_Close) Post_SysCommand(SC_CLOSE);
-  if (Has_Maximize && PtInRect(&Button_Rect[1], p) && Pressed_Maximize) {
+  if (Has_Close && PtInRect(&Button_Rect[kClose], p) && Pressed_Close) Post_SysCommand(SC_CLOSE);
+  if (Has_Maximize && PtInRect(&Button_Rect[kMaximize], p) && Pressed_Maximize) {
     const bool maximized = (GetWindowLongA(Target_hWnd, GWL_STYLE) & WS_MAXIMIZE) != 0;
     Post_SysCommand(maximized ? SC_RESTORE : SC_MAXIMIZE);
   }
-  if (Has_Minimize && PtInRect(&Button_Rect[2], p) && Pressed_Minimize) {
+  if (Has_Minimize && PtInRect(&Button_Rect[kMinimize], p) && Pressed_Minimize) {
     Post_SysCommand(SC_MINIMIZE);
   }
-  for (int index = 0; index < 3; ++index) Draw_Button(hdc, index, 0, Button_Rect[index]);
+  for (int index = 0; index < kButtonCount; ++index) {
+    Draw_Button(hdc, index, kButtonNormal, Button_Rect[index]);
+  }
   Pressed_Minimize = false;
   Pressed_Maximize = false;
   Pressed_Close = false;

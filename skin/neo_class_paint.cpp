@@ -2,11 +2,13 @@
 // surface 2, the side strip in surface 3, and each reaches the window in one copy.
 #include "skin/neo_class.h"
 
+#include "skin/frame_parts.h"
+
 namespace {
 
+using namespace zel::frame;
+
 constexpr int kMiddleTileFallback = 16;  // middle tile width when the picture gives none
-constexpr int kAutoButtonsTop = 5;
-constexpr int kAutoButtonsInset = 4;
 
 // A copy of no columns or rows is skipped: the platform would copy a mirrored
 // range for a negative size instead of nothing.
@@ -15,13 +17,26 @@ void Copy(HDC dst, int x, int y, int cx, int cy, HDC src, int xs, int ys) {
   BitBlt(dst, x, y, cx, cy, src, xs, ys, SRCCOPY);
 }
 
+// Repeats the first `tile` units of a strip along it until it covers `length`,
+// doubling the copied run each time.
+void DoubleAlong(HDC strip, int tile, int breadth, int length, bool downward) {
+  if (tile <= 0) return;
+  for (int at = tile, n = tile; at < length; at += n, n *= 2) {
+    if (downward) {
+      Copy(strip, 0, at, breadth, n, strip, 0, 0);
+    } else {
+      Copy(strip, at, 0, n, breadth, strip, 0, 0);
+    }
+  }
+}
+
 }  // namespace
 
 bool cNeoClass::Button_Shown(int index) const {
   switch (index) {
-    case 0:
+    case kClose:
       return Has_Close;
-    case 1:
+    case kMaximize:
       return Has_Maximize;
     default:
       return Has_Minimize;
@@ -30,9 +45,9 @@ bool cNeoClass::Button_Shown(int index) const {
 
 bool& cNeoClass::Pressed_Flag(int index) {
   switch (index) {
-    case 0:
+    case kClose:
       return Pressed_Close;
-    case 1:
+    case kMaximize:
       return Pressed_Maximize;
     default:
       return Pressed_Minimize;
@@ -41,40 +56,25 @@ bool& cNeoClass::Pressed_Flag(int index) {
 
 void cNeoClass::Draw_Button(HDC hdc, int index, int state, const RECT& rect) {
   if (!Button_Shown(index)) return;
-  int glyph = 3;  // minimize
-  if (index == 0) {
-    glyph = 0;
-  } else if (index == 1) {
-    glyph = (GetWindowLongA(Target_hWnd, GWL_STYLE) & WS_MAXIMIZE) ? 1 : 2;  // restore : maximize
+  int glyph = kGlyphMinimize;
+  if (index == kClose) {
+    glyph = kGlyphClose;
+  } else if (index == kMaximize) {
+    glyph = (GetWindowLongA(Target_hWnd, GWL_STYLE) & WS_MAXIMIZE) ? kGlyphRestore : kGlyphMaximize;
   }
   int column = m_RightEnd + glyph * m_ButtonWidth;
   if (m_ControlHasInactive && !Is_Active) column += m_Offset;
-  const int row = state == 1 ? m_ButtonHeight : 0;
+  const int row = state == kButtonPressed ? m_ButtonHeight : 0;
   Copy(hdc, rect.left, rect.top, m_ButtonWidth, m_ButtonHeight, Surface[0].Dc(), column, row);
 }
 
-void cNeoClass::Draw_Frame(HDC hdc, HWND hwnd, int left, int top, int right, int bottom,
-                           bool active) {
-  const int W = right - left;
-  const int H = bottom - top;
+// Caption in surface 2: left end, right end (its last column falls just outside
+// the window), the middle tiled from column p_LeftEnd + 1, then the buttons.
+void cNeoClass::Draw_Caption(HWND hwnd, int left, int W, int xShift) {
   const int h0 = Surface[0].Height();
   const int RW = m_RightEnd - m_ActiveRight + 1;
-  const int S = m_BorderHasInactive ? Surface[1].Height() / 2 : Surface[1].Height();
-
-  Surface[2].Ensure_Width(W);
-  Surface[2].Ensure_Height(h0);
-  Surface[3].Ensure_Width(2 * Surface[1].Width());
-  Surface[3].Ensure_Height(H + 1);
-  const int xShift = active ? 0 : m_Offset;
-  const int ySrc = m_BorderHasInactive && !active ? S : 0;
-
   HDC caption = Surface[0].Dc();
-  HDC borders = Surface[1].Dc();
   HDC buffer = Surface[2].Dc();
-  HDC strip = Surface[3].Dc();
-
-  // Caption: left end, right end (its last column falls just outside the window),
-  // then the middle tiled from column p_LeftEnd + 1.
   Copy(buffer, 0, 0, m_LeftEnd, h0, caption, xShift, 0);
   int xRight = W - RW + 1;
   if (xRight < RW + left) xRight = RW + left;
@@ -93,33 +93,34 @@ void cNeoClass::Draw_Frame(HDC hdc, HWND hwnd, int left, int top, int right, int
     x += tw;
   } while (x < xRight);
 
-  // Buttons, packed from the right; each rectangle is one column wider than its glyph.
-  int bx = 0;
-  int by = 0;
-  if (m_ControlButtonPosition) {
-    bx = W + m_ButtonOffsetX;
-    by = m_ButtonOffsetY;
-  } else {
-    bx = xRight + RW - Surface[1].Height() + kAutoButtonsInset;
-    by = kAutoButtonsTop;
-  }
+  const auto rects = ButtonRects({m_ControlButtonPosition != 0,
+                                  W,
+                                  m_ButtonOffsetX,
+                                  m_ButtonOffsetY,
+                                  xRight,
+                                  RW,
+                                  Surface[1].Height(),
+                                  m_ButtonWidth,
+                                  m_ButtonHeight,
+                                  {Has_Close, Has_Maximize, Has_Minimize}});
   const POINT cursor = Window_Cursor();
-  for (int index = 0; index < 3; ++index) {
-    if (!Button_Shown(index)) continue;
-    bx -= m_ButtonWidth + 1;
-    const RECT rect{bx, by, bx + m_ButtonWidth + 1, by + m_ButtonHeight};
-    Button_Rect[index] = rect;
-    const int state = PtInRect(&rect, cursor) && Pressed_Flag(index) ? 1 : 0;
-    Draw_Button(buffer, index, state, rect);
+  for (int index = 0; index < kButtonCount; ++index) {
+    if (!rects[index]) continue;  // a hidden button's rectangle keeps its last value
+    Button_Rect[index] = *rects[index];
+    const bool pressed = PtInRect(&Button_Rect[index], cursor) && Pressed_Flag(index);
+    Draw_Button(buffer, index, pressed ? kButtonPressed : kButtonNormal, Button_Rect[index]);
   }
-  Copy(hdc, left, top, Surface[2].Width(), Surface[2].Height(), buffer, 0, 0);
+}
 
-  // Side strip: tiles 0 and 4 side by side, doubled downward over at least H rows.
-  Copy(strip, 0, 0, S, S, borders, 0, ySrc);
-  Copy(strip, S, 0, S, S, borders, 4 * S, ySrc);
-  if (S > 0) {
-    for (int y = S, n = S; y < H; y += n, n *= 2) Copy(strip, 0, y, 2 * S, n, strip, 0, 0);
-  }
+// Side edges: tiles 0 and 4 side by side in surface 3, doubled downward over at
+// least H rows, then cut to the edge widths.
+void cNeoClass::Draw_Side_Edges(HDC hdc, int left, int top, int right, int H, int S, int ySrc) {
+  const int h0 = Surface[0].Height();
+  HDC borders = Surface[1].Dc();
+  HDC strip = Surface[3].Dc();
+  Copy(strip, 0, 0, S, S, borders, kTileLeftEdge * S, ySrc);
+  Copy(strip, S, 0, S, S, borders, kTileRightEdge * S, ySrc);
+  DoubleAlong(strip, S, 2 * S, H, true);
 
   const int LW = m_LeftBorderWidth >= 1 ? m_LeftBorderWidth : S;
   Copy(hdc, left, top + h0, LW, H - h0, strip, 0, 0);
@@ -129,16 +130,38 @@ void cNeoClass::Draw_Frame(HDC hdc, HWND hwnd, int left, int top, int right, int
   } else {
     Copy(hdc, right - S, top + h0, S, H - h0, strip, S, 0);
   }
+}
 
-  // Bottom strip, in the caption buffer now that the caption is on screen.
-  Copy(buffer, 0, 0, S, S, borders, 3 * S, ySrc);
-  if (S > 0) {
-    for (int bxs = S, n = S; bxs < right; bxs += n, n *= 2)
-      Copy(buffer, bxs, 0, n, S, buffer, 0, 0);
-  }
-  Copy(buffer, 0, 0, S, S, borders, 2 * S, ySrc);
-  Copy(buffer, W - S, 0, S, S, borders, (Is_Sizable ? 6 : 5) * S, ySrc);
+// Bottom edge, in the caption buffer now that the caption is on screen: tile 3
+// doubled along, then the two corners.
+void cNeoClass::Draw_Bottom_Edge(HDC hdc, int left, int right, int bottom, int W, int S, int ySrc) {
+  HDC borders = Surface[1].Dc();
+  HDC buffer = Surface[2].Dc();
+  Copy(buffer, 0, 0, S, S, borders, kTileBottomEdge * S, ySrc);
+  DoubleAlong(buffer, S, S, right, false);
+  Copy(buffer, 0, 0, S, S, borders, kTileBottomLeft * S, ySrc);
+  const int corner = Is_Sizable ? kTileBottomRightSizable : kTileBottomRightFixed;
+  Copy(buffer, W - S, 0, S, S, borders, corner * S, ySrc);
   Copy(hdc, left, bottom - S, W + 1, S, buffer, 0, 0);
+}
+
+void cNeoClass::Draw_Frame(HDC hdc, HWND hwnd, int left, int top, int right, int bottom,
+                           bool active) {
+  const int W = right - left;
+  const int H = bottom - top;
+  const int S = m_BorderHasInactive ? Surface[1].Height() / 2 : Surface[1].Height();
+
+  Surface[2].Ensure_Width(W);
+  Surface[2].Ensure_Height(Surface[0].Height());
+  Surface[3].Ensure_Width(2 * Surface[1].Width());
+  Surface[3].Ensure_Height(H + 1);
+  const int xShift = active ? 0 : m_Offset;
+  const int ySrc = m_BorderHasInactive && !active ? S : 0;
+
+  Draw_Caption(hwnd, left, W, xShift);
+  Copy(hdc, left, top, Surface[2].Width(), Surface[2].Height(), Surface[2].Dc(), 0, 0);
+  Draw_Side_Edges(hdc, left, top, right, H, S, ySrc);
+  Draw_Bottom_Edge(hdc, left, right, bottom, W, S, ySrc);
 }
 
 void cNeoClass::Paint_Frame(HDC hdc, int left, int top, int right, int bottom) {

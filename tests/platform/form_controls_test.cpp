@@ -14,7 +14,7 @@ namespace {
 
 using zel::Outcome;
 using zel_test::ClientPixel;
-using zel_test::PumpMessages;
+using zel_test::DrainMessages;
 using zel_test::TestForm;
 
 class FormControls : public testing::Test {
@@ -178,7 +178,7 @@ TEST(FormDrawing, ShapeOutlineAndBackgroundsAppearOnScreen) {
   form.ControlsCreated();
   form.Show();
   SetForegroundWindow(form.hwnd());
-  PumpMessages();
+  DrainMessages();
   UpdateWindow(form.hwnd());
   RedrawWindow(box.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 
@@ -217,7 +217,7 @@ TEST(FormDrawing, ColourChangesRepaintTheControl) {
   ASSERT_TRUE(inner.Create(frame, {90, 240, 1500, 1500}));
   form.ControlsCreated();
   form.Show();
-  PumpMessages();
+  DrainMessages();
   EXPECT_EQ(frame.SetColorProperty(L"BackColor", 0x00F8EEEE), Outcome::kDone);
   EXPECT_EQ(inner.SetColorProperty(L"BackColor", 0x00A5AFB4), Outcome::kDone);
   UpdateWindow(form.hwnd());

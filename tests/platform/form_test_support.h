@@ -6,6 +6,8 @@
 #include <functional>
 
 #include "platform/form_controls.h"
+#include "support/message_pump.h"
+#include "support/window_list.h"
 
 namespace zel_test {
 
@@ -35,28 +37,16 @@ class TestForm : public zel::Form {
   void OnUnload() override { ++unloads; }
 };
 
-inline void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-inline RECT RectInParent(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
+using zeltest::DrainMessages;
+using zeltest::RectInParent;
 
 // Lets pending paints run and Wine copy the window surfaces to the screen.
 inline void SettleScreen() {
   for (int i = 0; i < 4; ++i) {
-    PumpMessages();
+    DrainMessages();
     Sleep(40);
   }
-  PumpMessages();
+  DrainMessages();
 }
 
 // Reads a pixel of a window's client area as drawn on the screen.

@@ -7,14 +7,10 @@
 namespace {
 
 using zel::Outcome;
-using zel_test::PumpMessages;
+using zel_test::DrainMessages;
 using zel_test::TestForm;
 
-RECT WindowRect(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  return r;
-}
+using zeltest::WindowRect;
 
 bool QuitPosted() {
   MSG msg;
@@ -34,9 +30,7 @@ TEST(Form, ClientAreaHasTheDesignSizeAndTheWindowIsCentred) {
   const RECT r = WindowRect(form.hwnd());
   EXPECT_NEAR((r.left + r.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
   EXPECT_NEAR((r.top + r.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
-  wchar_t caption[64]{};
-  GetWindowTextW(form.hwnd(), caption, 64);
-  EXPECT_STREQ(caption, L"form test");
+  EXPECT_EQ(zeltest::WindowText(form.hwnd()), L"form test");
   const LONG style = GetWindowLongW(form.hwnd(), GWL_STYLE);
   EXPECT_TRUE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
@@ -81,12 +75,12 @@ TEST(Form, FirstShowRaisesResizeWhenNoneCameBefore) {
   ASSERT_TRUE(form.CreateDefault());
   form.ControlsCreated();
   form.Show();
-  PumpMessages();
+  DrainMessages();
   EXPECT_TRUE(IsWindowVisible(form.hwnd()));
   EXPECT_EQ(form.resizes, 1);
   ShowWindow(form.hwnd(), SW_HIDE);
   form.Show();
-  PumpMessages();
+  DrainMessages();
   EXPECT_EQ(form.resizes, 1);
 }
 
@@ -95,17 +89,17 @@ TEST(Form, MinimisedWindowHasNoScaleAndRejectsANewWidth) {
   ASSERT_TRUE(form.CreateDefault(11145, 5445));
   form.ControlsCreated();
   form.Show();
-  PumpMessages();
+  DrainMessages();
   float seen_width = -1;
   form.on_resize = [&] { seen_width = form.ScaleWidth(); };
   ShowWindow(form.hwnd(), SW_MINIMIZE);
-  PumpMessages();
+  DrainMessages();
   ASSERT_TRUE(IsIconic(form.hwnd()));
   EXPECT_FLOAT_EQ(seen_width, 0);
   EXPECT_FLOAT_EQ(form.ScaleHeight(), 0);
   EXPECT_EQ(form.SetWidth(8400), Outcome::kRejected);
   ShowWindow(form.hwnd(), SW_RESTORE);
-  PumpMessages();
+  DrainMessages();
   EXPECT_FLOAT_EQ(seen_width, 11145);
 }
 

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/child_process.h"
 #include "support/window_list.h"
 
 namespace {
@@ -95,17 +96,8 @@ size_t CountCommand(const std::vector<Record>& records, const wchar_t* command) 
                        [&](const Record& r) { return r.command == command; });
 }
 
-std::wstring WindowText(HWND hwnd) {
-  wchar_t text[1024] = {};
-  GetWindowTextW(hwnd, text, 1024);
-  return text;
-}
-
-std::wstring ClassOf(HWND hwnd) {
-  wchar_t name[256] = {};
-  GetClassNameW(hwnd, name, 256);
-  return name;
-}
+using zeltest::ClassName;
+using zeltest::WindowText;
 
 // Top-level windows of process `pid` that pass `match`.
 std::vector<HWND> WindowsOf(DWORD pid, const std::function<bool(HWND)>& match) {
@@ -125,40 +117,19 @@ std::wstring ChildTexts(HWND parent) {
 class ZelregProcess {
  public:
   ZelregProcess(const std::wstring& exe, const std::wstring& folder) {
-    std::wstring cmd = L"\"" + exe + L"\"";
-    STARTUPINFOW si{};
-    si.cb = sizeof(si);
-    started_ = CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                              folder.c_str(), &si, &pi_);
+    process_.Start(exe, folder);
   }
-  ~ZelregProcess() {
-    if (!started_) return;
-    if (WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(pi_.hProcess, 99);
-      WaitForSingleObject(pi_.hProcess, 5000);
-    }
-    CloseHandle(pi_.hThread);
-    CloseHandle(pi_.hProcess);
-  }
-  ZelregProcess(const ZelregProcess&) = delete;
-  ZelregProcess& operator=(const ZelregProcess&) = delete;
 
-  bool started() const { return started_; }
-  bool Running() const { return WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT; }
-  bool WaitExit(DWORD ms = 10000) const {
-    return WaitForSingleObject(pi_.hProcess, ms) == WAIT_OBJECT_0;
-  }
-  DWORD ExitCode() const {
-    DWORD code = STILL_ACTIVE;
-    GetExitCodeProcess(pi_.hProcess, &code);
-    return code;
-  }
+  bool started() const { return process_.Started(); }
+  bool Running() const { return process_.Running(); }
+  bool WaitExit(DWORD ms = 10000) const { return process_.WaitExit(ms); }
+  DWORD ExitCode() const { return process_.ExitCode(); }
   // The visible top-level window captioned "Zelreg", once it is up.
   HWND WaitForForm() const {
     HWND form = nullptr;
     WaitUntil([&] {
-      auto found = WindowsOf(pi_.dwProcessId, [](HWND h) {
-        return IsWindowVisible(h) && WindowText(h) == L"Zelreg" && ClassOf(h) != L"#32770";
+      auto found = WindowsOf(process_.Id(), [](HWND h) {
+        return IsWindowVisible(h) && WindowText(h) == L"Zelreg" && ClassName(h) != L"#32770";
       });
       form = found.empty() ? nullptr : found.front();
       return form != nullptr;
@@ -166,16 +137,15 @@ class ZelregProcess {
     return form;
   }
   std::vector<HWND> VisibleWindows() const {
-    return WindowsOf(pi_.dwProcessId, [](HWND h) { return IsWindowVisible(h) != FALSE; });
+    return WindowsOf(process_.Id(), [](HWND h) { return IsWindowVisible(h) != FALSE; });
   }
   std::vector<HWND> MessageBoxes() const {
-    return WindowsOf(pi_.dwProcessId,
-                     [](HWND h) { return IsWindowVisible(h) && ClassOf(h) == L"#32770"; });
+    return WindowsOf(process_.Id(),
+                     [](HWND h) { return IsWindowVisible(h) && ClassName(h) == L"#32770"; });
   }
 
  private:
-  BOOL started_ = FALSE;
-  PROCESS_INFORMATION pi_{};
+  zeltest::ChildProcess process_;
 };
 
 class ZelregTest : public testing::Test {

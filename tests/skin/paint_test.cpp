@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "support/window_list.h"
 #include "skin_test_support.h"
 
 namespace skin_test {
@@ -171,9 +172,7 @@ TEST_F(FramePaint, TextChangeRepaintsOverThePlatformCaption) {
   SendMessageW(h, WM_NCACTIVATE, TRUE, 0);
   EXPECT_TRUE(SetWindowTextW(h, L"another title, drawn by nobody"));
   ExpectSame(ExpectedFrame(skin, StateOf(h, true)), ReadWindow(h));
-  wchar_t text[64] = {};
-  GetWindowTextW(h, text, 64);
-  EXPECT_STREQ(text, L"another title, drawn by nobody");
+  EXPECT_EQ(zeltest::WindowText(h), L"another title, drawn by nobody");
 }
 
 // A borders picture one row high with an inactive row gives tiles of size 0: the

@@ -7,6 +7,8 @@
 
 namespace zeltest {
 
+// Runs the messages that are waiting now.
+void DrainMessages();
 // Runs the thread's message loop for `duration`.
 void PumpMessages(std::chrono::milliseconds duration);
 // Pumps messages until `done` holds (checked after each pass) or the timeout

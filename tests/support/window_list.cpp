@@ -28,4 +28,28 @@ DWORD OwnerProcess(HWND hwnd) {
   return owner;
 }
 
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(GetWindowTextLengthW(hwnd) + 1, L'\0');
+  text.resize(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())));
+  return text;
+}
+
+std::wstring ClassName(HWND hwnd) {
+  wchar_t name[256] = {};  // the longest class name Windows allows
+  GetClassNameW(hwnd, name, 256);
+  return name;
+}
+
+RECT WindowRect(HWND hwnd) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  return r;
+}
+
+RECT RectInParent(HWND hwnd) {
+  RECT r = WindowRect(hwnd);
+  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
 }  // namespace zeltest

@@ -1,9 +1,10 @@
-// Listing windows without a callback at each call site: Win32 enumeration
-// callbacks must be stdcall on i686, which a capturing or plain lambda is not.
+// Listing and reading windows. The lists need no callback at each call site:
+// Win32 enumeration callbacks must be stdcall on i686, which a lambda is not.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace zeltest {
@@ -14,5 +15,12 @@ std::vector<HWND> TopLevelWindows();
 std::vector<HWND> ChildWindows(HWND parent);
 // The id of the process that owns `hwnd`.
 DWORD OwnerProcess(HWND hwnd);
+
+std::wstring WindowText(HWND hwnd);
+std::wstring ClassName(HWND hwnd);
+// On the screen.
+RECT WindowRect(HWND hwnd);
+// In its parent's client coordinates.
+RECT RectInParent(HWND hwnd);
 
 }  // namespace zeltest

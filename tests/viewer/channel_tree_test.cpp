@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/tree_view.h"
 #include "support/http_server.h"
+#include "support/tree_click.h"
 #include "viewer/catalogue.h"
 
 namespace {
@@ -39,25 +39,8 @@ class ChannelTree : public testing::Test {
   }
   void TearDown() override { DestroyWindow(host_); }
 
-  // A real left click at the middle of a node's label.
   void ClickNode(const zel::TreeNode& node) {
-    RECT r{};
-    // TVM_GETITEMRECT takes the item in the rectangle's first bytes.
-    HTREEITEM item = node.Handle();
-    memcpy(&r, &item, sizeof(item));
-    ASSERT_TRUE(SendMessageW(tree_.tree(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
-    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ClientToScreen(tree_.tree(), &p);
-    ClickAt(p);
-  }
-  void ClickAt(POINT p) {
-    SetForegroundWindow(host_);
-    SetCursorPos(p.x, p.y);
-    zeltest::PumpMessages(50ms);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    // Let the double-click time pass: the next click is a click of its own.
-    zeltest::PumpMessages(std::chrono::milliseconds(GetDoubleClickTime() + 100));
+    ASSERT_TRUE(zeltest::ClickTreeItem(tree_.tree(), node.Handle(), host_));
   }
 
   HWND host_ = nullptr;
@@ -129,7 +112,7 @@ TEST_F(ChannelTree, ClickOnEmptySpaceRaisesNothingKeyboardSelectionDoes) {
   GetClientRect(tree_.tree(), &rc);
   POINT blank{rc.right - 5, rc.bottom - 5};  // below the 22 collapsed roots
   ClientToScreen(tree_.tree(), &blank);
-  ClickAt(blank);
+  zeltest::ClickAt(blank, host_);
   EXPECT_TRUE(clicked_.empty());
 
   ClickNode(*tree_.Nodes.Item(L"zhongyffang"));

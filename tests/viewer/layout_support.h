@@ -9,6 +9,7 @@
 #include <string>
 
 #include "support/message_pump.h"
+#include "support/window_list.h"
 #include "viewer/frmMain.h"
 
 namespace layout_test {
@@ -18,13 +19,8 @@ inline void Settle(int rounds = 5) {
   zeltest::PumpMessages(std::chrono::milliseconds(40 * rounds));
 }
 
-// A window's rectangle in its parent's client coordinates.
-inline RECT RectInParent(HWND hwnd) {
-  RECT r{};
-  GetWindowRect(hwnd, &r);
-  MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
+using zeltest::RectInParent;
+using zeltest::WindowText;
 
 struct Place {
   int x, y, cx, cy;
@@ -53,17 +49,7 @@ inline std::wstring FullName(const zel::Control& c) {
   return name;
 }
 
-inline std::wstring WindowText(HWND hwnd) {
-  wchar_t buf[128] = {};
-  GetWindowTextW(hwnd, buf, 128);
-  return buf;
-}
-
-inline RECT OuterRect(const frmMain& form) {
-  RECT r{};
-  GetWindowRect(form.hwnd(), &r);
-  return r;
-}
+inline RECT OuterRect(const frmMain& form) { return zeltest::WindowRect(form.hwnd()); }
 
 // The main window created as at start, not yet shown.
 class MainWindow : public testing::Test {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "skin/style_presets.h"
+#include "support/child_process.h"
 #include "support/http_server.h"
 #include "support/window_list.h"
 #include "support/wine_path.h"
@@ -16,53 +17,20 @@ namespace {
 
 using namespace std::chrono_literals;
 
-struct Process {
-  PROCESS_INFORMATION info{};
-  ~Process() {
-    if (info.hProcess) {
-      // A copy left behind by a failed check must be gone before the next test.
-      if (WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(info.hProcess, 9);
-        WaitForSingleObject(info.hProcess, 10000);
-      }
-      CloseHandle(info.hProcess);
-      CloseHandle(info.hThread);
-    }
-  }
-  bool Start(const std::wstring& exe) {
-    STARTUPINFOW si{sizeof(si)};
-    std::wstring cmd = L"\"" + exe + L"\"";
-    return CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &si, &info);
-  }
-  bool Running() const { return WaitForSingleObject(info.hProcess, 0) == WAIT_TIMEOUT; }
-};
-
 // A top-level window of class `cls` owned by process `pid`.
 HWND FindTopLevel(DWORD pid, const wchar_t* cls, bool visibleOnly) {
   for (HWND hwnd : zeltest::TopLevelWindows()) {
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    if (zeltest::OwnerProcess(hwnd) == pid && wcscmp(name, cls) == 0 &&
+    if (zeltest::OwnerProcess(hwnd) == pid && zeltest::ClassName(hwnd) == cls &&
         (!visibleOnly || IsWindowVisible(hwnd)))
       return hwnd;
   }
   return nullptr;
 }
 
-std::wstring Text(HWND hwnd) {
-  wchar_t buf[256] = {};
-  GetWindowTextW(hwnd, buf, 256);
-  return buf;
-}
-
 std::vector<HWND> Children(HWND parent, const wchar_t* cls) {
   std::vector<HWND> out;
-  for (HWND hwnd : zeltest::ChildWindows(parent)) {
-    wchar_t name[64] = {};
-    GetClassNameW(hwnd, name, 64);
-    if (_wcsicmp(name, cls) == 0) out.push_back(hwnd);
-  }
+  for (HWND hwnd : zeltest::ChildWindows(parent))
+    if (_wcsicmp(zeltest::ClassName(hwnd).c_str(), cls) == 0) out.push_back(hwnd);
   return out;
 }
 
@@ -84,17 +52,17 @@ const std::wstring kViewer = zeltest::WinePath(ZEL_VIEWER_EXE);
 
 TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
   zeltest::HttpServer stream(18080), guide(18081);
-  Process first;
+  zeltest::ChildProcess first;
   ASSERT_TRUE(first.Start(kViewer));
   HWND main = nullptr;
   ASSERT_TRUE(zeltest::PumpUntil(
       [&] {
-        main = FindTopLevel(first.info.dwProcessId, L"ZelvanoMainForm", true);
+        main = FindTopLevel(first.Id(), L"ZelvanoMainForm", true);
         return main != nullptr;
       },
       30s))
       << "the first copy's window did not appear";
-  EXPECT_EQ(Text(main), L"ZelvanoV2010");
+  EXPECT_EQ(zeltest::WindowText(main), L"ZelvanoV2010");
   ExpectFrostFrame(main);
   // The running copy holds a global object named for its user, seen from every session.
   const std::wstring name = zel::SingleInstance::ObjectName();
@@ -104,12 +72,12 @@ TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
   if (held) CloseHandle(held);
 
   stream.Clear();
-  Process second;
+  zeltest::ChildProcess second;
   ASSERT_TRUE(second.Start(kViewer));
   HWND box = nullptr;
   ASSERT_TRUE(zeltest::PumpUntil(
       [&] {
-        box = FindTopLevel(second.info.dwProcessId, L"#32770", true);
+        box = FindTopLevel(second.Id(), L"#32770", true);
         return box != nullptr;
       },
       30s))
@@ -118,15 +86,15 @@ TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
   // The second copy had asked for the welcome page before it warned.
   EXPECT_GE(stream.CountOf("/tv/Hi.htm"), 1u);
   // Its window exists but was never shown, and its skin is already attached.
-  HWND hidden = FindTopLevel(second.info.dwProcessId, L"ZelvanoMainForm", false);
+  HWND hidden = FindTopLevel(second.Id(), L"ZelvanoMainForm", false);
   ASSERT_TRUE(hidden);
   EXPECT_FALSE(IsWindowVisible(hidden));
   ExpectFrostFrame(hidden);
 
-  EXPECT_EQ(Text(box), L"ZelvanoV2010");
+  EXPECT_EQ(zeltest::WindowText(box), L"ZelvanoV2010");
   bool textFound = false, iconFound = false;
   for (HWND s : Children(box, L"Static")) {
-    if (Text(s) == L"Zelvano程序已经运行！") textFound = true;
+    if (zeltest::WindowText(s) == L"Zelvano程序已经运行！") textFound = true;
     if ((GetWindowLongW(s, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) iconFound = true;
   }
   EXPECT_TRUE(textFound);
@@ -136,10 +104,8 @@ TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
   EXPECT_EQ(GetDlgCtrlID(buttons[0]), IDOK);
 
   PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(buttons[0]));
-  ASSERT_EQ(WaitForSingleObject(second.info.hProcess, 15000), WAIT_OBJECT_0);
-  DWORD code = 1;
-  GetExitCodeProcess(second.info.hProcess, &code);
-  EXPECT_EQ(code, 0u);
+  ASSERT_TRUE(second.WaitExit());
+  EXPECT_EQ(second.ExitCode(), 0u);
 
   // The first copy is undisturbed and still answers.
   EXPECT_TRUE(first.Running());
@@ -149,15 +115,14 @@ TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
 
   // Closing the window ends the program; a new start runs again as the only copy.
   PostMessageW(main, WM_CLOSE, 0, 0);
-  ASSERT_EQ(WaitForSingleObject(first.info.hProcess, 15000), WAIT_OBJECT_0);
-  Process again;
+  ASSERT_TRUE(first.WaitExit());
+  zeltest::ChildProcess again;
   ASSERT_TRUE(again.Start(kViewer));
   EXPECT_TRUE(zeltest::PumpUntil(
-      [&] { return FindTopLevel(again.info.dwProcessId, L"ZelvanoMainForm", true) != nullptr; },
-      30s));
-  EXPECT_EQ(FindTopLevel(again.info.dwProcessId, L"#32770", true), nullptr);
-  PostMessageW(FindTopLevel(again.info.dwProcessId, L"ZelvanoMainForm", true), WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitForSingleObject(again.info.hProcess, 15000), WAIT_OBJECT_0);
+      [&] { return FindTopLevel(again.Id(), L"ZelvanoMainForm", true) != nullptr; }, 30s));
+  EXPECT_EQ(FindTopLevel(again.Id(), L"#32770", true), nullptr);
+  PostMessageW(FindTopLevel(again.Id(), L"ZelvanoMainForm", true), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(again.WaitExit());
 }
 
 // An object of that name that this user may not open belongs to another user
