@@ -3,7 +3,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "viewer/frmMain.h"
+#include "viewer/frm_main.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The hosted controls need an OLE single-threaded apartment.

@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/media_player.h"
-#include "platform/web_browser.h"
+#include "hosting/media_player.h"
+#include "hosting/web_browser.h"
 #include "support/http_server.h"
 #include "viewer/channel_selection.h"
+#include "viewer/player_settings.h"
 #include "viewer/zel_config.h"
 
 namespace {
@@ -27,7 +28,7 @@ class ChannelSelection : public testing::Test {
     ASSERT_TRUE(guide_.listening());
     host_ = CreateWindowExW(0, L"STATIC", L"controls", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900,
                             500, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(player_.Create(host_, 0, 0, 400, 400, Stream(L"/tv/tv.asx")));
+    ASSERT_TRUE(player_.Create(host_, 0, 0, 400, 400, zel::kPlayerSettings, Stream(L"/tv/tv.asx")));
     ASSERT_TRUE(browser_.Create(host_, 400, 0, 400, 400));
     browser_.Silent(true);
   }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/tree_view.h"
+#include "forms/tree_view.h"
 #include "support/http_server.h"
 #include "viewer/catalogue.h"
 

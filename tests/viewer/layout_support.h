@@ -9,7 +9,7 @@
 #include <string>
 
 #include "support/message_pump.h"
-#include "viewer/frmMain.h"
+#include "viewer/frm_main.h"
 
 namespace layout_test {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/style_presets.h"
+#include "viewer/style_presets.h"
 #include "support/screen_capture.h"
 #include "support/wine_path.h"
 #include "viewer_fixture.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/style_presets.h"
+#include "viewer/style_presets.h"
 #include "support/http_server.h"
 #include "support/window_list.h"
 #include "support/wine_path.h"

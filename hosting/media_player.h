@@ -1,0 +1,43 @@
+// The embedded media player control, created with the settings its owner gives.
+#pragma once
+
+#include <string>
+
+#include "hosting/activex_host.h"
+
+namespace zel {
+
+// The player's creation settings, by their automation names.
+struct PlayerSettings {
+  bool autoStart;
+  long playCount;
+  long volume;
+  const wchar_t* uiMode;
+  bool enableContextMenu;
+  bool enableErrorDialogs;
+  bool invokeURLs;
+  bool mute;
+  bool fullScreen;
+  bool stretchToFit;
+  bool windowlessVideo;
+};
+
+class MediaPlayer {
+ public:
+  // Creates the control with `settings`, then gives it `url`.
+  bool Create(HWND parent, int x, int y, int cx, int cy, const PlayerSettings& settings,
+              const std::wstring& url);
+  HWND hwnd() const { return host_.hwnd(); }
+  bool exists() const { return host_.control() != nullptr; }
+
+  // The player's address; it starts playing by itself whenever given one.
+  bool URL(const std::wstring& url);
+  std::wstring URL() const;
+
+  ActiveXHost& host() { return host_; }
+
+ private:
+  ActiveXHost host_;
+};
+
+}  // namespace zel

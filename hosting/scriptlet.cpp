@@ -1,0 +1,73 @@
+#include "hosting/scriptlet.h"
+
+#include <exdisp.h>
+
+#include "hosting/bstr.h"
+#include "hosting/dispatch_call.h"
+
+namespace zel {
+
+namespace {
+
+constexpr wchar_t kScriptletControl[] = L"{AE24FDAE-03C6-11D1-8B76-0080C744F389}";
+constexpr DWORD kDocHostNoScroll = 0x00000008;  // DOCHOSTUIFLAG_SCROLL_NO
+
+VARIANT BoolVariant(bool b) {
+  VARIANT v;
+  VariantInit(&v);
+  v.vt = VT_BOOL;
+  v.boolVal = b ? VARIANT_TRUE : VARIANT_FALSE;
+  return v;
+}
+
+}  // namespace
+
+bool Scriptlet::Create(HWND parent, int x, int y, int cx, int cy, const std::wstring& url,
+                       bool scroll_bars) {
+  // The host fails cleanly where the scriptlet control is not registered.
+  return CreateScriptletControl(parent, x, y, cx, cy, url, scroll_bars) ||
+         CreateBrowser(parent, x, y, cx, cy, url, scroll_bars);
+}
+
+bool Scriptlet::CreateScriptletControl(HWND parent, int x, int y, int cx, int cy,
+                                       const std::wstring& url, bool scroll_bars) {
+  if (!host_.Create(parent, x, y, cx, cy, kScriptletControl)) return false;
+  PutProperty(host_.control(), L"Scrollbar", BoolVariant(scroll_bars));
+  VARIANT page;
+  VariantInit(&page);
+  page.vt = VT_BSTR;
+  Bstr text(url);
+  page.bstrVal = text.get();
+  if (!PutProperty(host_.control(), L"url", page)) {
+    host_.Destroy();
+    return false;
+  }
+  browserFallback_ = false;
+  return true;
+}
+
+bool Scriptlet::CreateBrowser(HWND parent, int x, int y, int cx, int cy, const std::wstring& url,
+                              bool scroll_bars) {
+  if (!host_.Create(parent, x, y, cx, cy, L"Shell.Explorer.2")) return false;
+  Microsoft::WRL::ComPtr<IWebBrowser2> browser = host_.As<IWebBrowser2>();
+  if (!browser) {
+    host_.Destroy();
+    return false;
+  }
+  browserFallback_ = true;
+  // Scroll bars off through the host's ambient document flags.
+  if (!scroll_bars) {
+    VARIANT flags;
+    VariantInit(&flags);
+    flags.vt = VT_I4;
+    flags.lVal = kDocHostNoScroll;
+    PutProperty(host_.host().Get(), L"DocHostFlags", flags);
+  }
+  browser->put_Silent(VARIANT_TRUE);
+  VARIANT none;
+  VariantInit(&none);
+  browser->Navigate(Bstr(url).get(), &none, &none, &none, &none);
+  return true;
+}
+
+}  // namespace zel

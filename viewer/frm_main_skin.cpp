@@ -1,0 +1,66 @@
+// The window's looks: the style chooser, the presets it applies, the skin start.
+#include "graphics/image_decoder.h"
+#include "viewer/style_presets.h"
+#include "viewer/frm_main.h"
+#include "viewer/skin_resource_ids.h"
+
+void frmMain::LoadSkinPictures() {
+  // JPEG and GIF pictures, decoded by the system's image codecs.
+  const HMODULE module = GetModuleHandleW(nullptr);
+  for (int16_t i = 0; i < static_cast<int16_t>(picResource.Count()); ++i)
+    picResource(i).SetPicture(zel::LoadPictureResource(module, IDR_SKIN_PICTURE_0 + i));
+}
+
+void frmMain::SkinStart() {
+  m_Skin = std::make_unique<cNeoClass>();
+  // As a user's click would: its handler applies the style.
+  optStyle(0).SetValue(true);
+}
+
+void frmMain::optStyle_Click(int16_t Index) {
+  if (std::optional<int16_t> style = zel::StyleForOption(Index)) Set_Skin(*style);
+}
+
+// An unknown style number changes nothing: the window keeps its frame and colours.
+void frmMain::Set_Skin(int16_t style) {
+  const zel::StylePreset* preset = zel::FindStylePreset(style);
+  if (!preset) return;
+
+  // The old frame object detaches as it goes, so two never draw the window.
+  m_Skin.reset();
+  m_Skin = std::make_unique<cNeoClass>();
+  cNeoClass& skin = *m_Skin;
+  skin.p_Caption(picResource(static_cast<int16_t>(preset->CaptionIndex())).Picture());
+  skin.p_Borders(picResource(static_cast<int16_t>(preset->BordersIndex())).Picture());
+  skin.p_BorderHasInactive(zel::kBorderHasInactive);
+  skin.p_ControlHasInactive(zel::kControlHasInactive);
+  skin.p_ButtonHeight(preset->ButtonHeight);
+  skin.p_ButtonWidth(preset->ButtonWidth);
+  skin.p_ControlButtonPosition(zel::kControlButtonPosition);
+  skin.p_ButtonOffsetX(preset->ButtonOffsetX);
+  skin.p_ButtonOffsetY(preset->ButtonOffsetY);
+  skin.p_LeftEnd(preset->LeftEnd);
+  skin.p_ActiveRight(preset->ActiveRight);
+  skin.p_RightEnd(preset->RightEnd);
+  skin.p_Offset(zel::kOffset);
+  skin.p_LeftBorderWidth(preset->LeftBorderWidth);
+  skin.p_RightBorderWidth(preset->RightBorderWidth);
+  skin.p_BottomBorderHeight(preset->BottomBorderHeight);
+  skin.p_TopBorderHeight(preset->TopBorderHeight);
+  skin.Attach(*this);
+
+  // Colours: each statement stands alone; a property a control lacks is skipped.
+  if (preset->SetsBorder) {
+    spBorder.SetBorderWidth(preset->BorderWidth);
+    spBorder.SetBorderColor(preset->BorderColor);
+  }
+  for (zel::Control* control : Controls()) {
+    if (control->Tag() == zel::kStyledTag) {
+      control->SetColorProperty(L"ForeColor", preset->ForeColor);
+      control->SetColorProperty(L"BackColor", preset->BackColor);
+    } else if (control->Tag() == zel::kAltStyledTag) {
+      control->SetColorProperty(L"ForeColor", preset->ForeColor);
+      control->SetColorProperty(L"BackColor", preset->AltBackColor);
+    }
+  }
+}

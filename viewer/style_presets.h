@@ -1,0 +1,47 @@
+// The seven looks of the main window's frame: pictures, frame metrics and colours.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace zel {
+
+struct StylePreset {
+  int16_t style;
+  const wchar_t* name;
+  int32_t ButtonHeight, ButtonWidth, ButtonOffsetX, ButtonOffsetY;
+  int32_t LeftEnd, ActiveRight, RightEnd;
+  int32_t LeftBorderWidth, RightBorderWidth, TopBorderHeight, BottomBorderHeight;
+  COLORREF ForeColor;     // text colour of the "xb" and "xa" controls
+  COLORREF BackColor;     // background of the "xb" controls
+  COLORREF AltBackColor;  // background of the "xa" controls
+  bool SetsBorder;        // whether the style sets spBorder at all
+  int32_t BorderWidth;
+  COLORREF BorderColor;
+
+  // picResource elements: caption 2·style, borders 2·style + 1.
+  int CaptionIndex() const { return 2 * style; }
+  int BordersIndex() const { return 2 * style + 1; }
+};
+
+// The tags that mark the controls a style recolours: "xb" gets the background,
+// "xa" the alternate background; both get the text colour.
+inline constexpr wchar_t kStyledTag[] = L"xb";
+inline constexpr wchar_t kAltStyledTag[] = L"xa";
+
+// The same in every style.
+inline constexpr int16_t kBorderHasInactive = 0;
+inline constexpr int16_t kControlHasInactive = -1;
+inline constexpr int16_t kControlButtonPosition = -1;
+inline constexpr int32_t kOffset = 0;
+
+std::span<const StylePreset> StylePresets();
+// The preset of style 0..6, or nothing.
+const StylePreset* FindStylePreset(int16_t style);
+// The style an optStyle button applies (0 ↔ 2 swapped), or nothing outside 0..6.
+std::optional<int16_t> StyleForOption(int16_t index);
+
+}  // namespace zel
