@@ -1,7 +1,5 @@
 #include "forms/control.h"
 
-#include <olectl.h>
-
 #include <algorithm>
 #include <cmath>
 
@@ -33,12 +31,12 @@ void Control::Attach(Container& parent, const Bounds& design) {
   bounds_ = design;
 }
 
-bool Control::CreateOwnWindow(const wchar_t* class_name, DWORD style, DWORD ex_style,
+bool Control::CreateOwnWindow(const TargetClass& window_class, DWORD style, DWORD ex_style,
                               const wchar_t* text) {
   if (!parent_) return false;
   const RECT r = PixelRect();
   style |= WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0);
-  HWND hwnd = CreateTargetWindow(this, class_name, ex_style, style, text, r.left, r.top,
+  HWND hwnd = CreateTargetWindow(this, window_class, ex_style, style, text, r.left, r.top,
                                  r.right - r.left, r.bottom - r.top, parent_->ContainerHwnd());
   SetWindow(hwnd, true);
   ZOrder();  // a later control lies above the earlier ones
@@ -51,7 +49,7 @@ LRESULT Control::OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
 }
 
 LRESULT Control::WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam) {
-  return DefWindowProcW(hwnd_, msg, wparam, lparam);
+  return DefaultTargetProc(hwnd_, msg, wparam, lparam);
 }
 
 bool Control::SelfPaintMessage(UINT msg, const std::function<void(HDC)>& paint, LRESULT* result) {
@@ -192,11 +190,9 @@ Control* Container::ChildByWindow(HWND hwnd) const {
 bool Container::HandleChildMessage(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT* result) {
   switch (msg) {
     case WM_NOTIFY: {
-      // Notifications go back to the control that sent them, as OCM_NOTIFY.
       const auto* nm = reinterpret_cast<const NMHDR*>(lparam);
-      if (!nm || !nm->hwndFrom) return false;
-      *result = SendMessageW(nm->hwndFrom, OCM__BASE + WM_NOTIFY, wparam, lparam);
-      return true;
+      Control* child = nm ? ChildByWindow(nm->hwndFrom) : nullptr;
+      return child && child->OnReflected(msg, wparam, lparam, result);
     }
     case WM_COMMAND:
     case WM_CTLCOLORBTN:

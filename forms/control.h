@@ -14,7 +14,7 @@
 #include "graphics/color.h"
 #include "graphics/font.h"
 #include "graphics/gdi.h"
-#include "forms/window_target.h"
+#include "win32/window_target.h"
 #include "forms/twips.h"
 
 namespace zel {
@@ -74,15 +74,18 @@ class Control : private WindowTarget {
 
   // Joins `parent` (and the parent's form collection) with the design bounds.
   void Attach(Container& parent, const Bounds& design);
-  // Creates the control's own window of a layer class inside the parent.
-  bool CreateOwnWindow(const wchar_t* class_name, DWORD style, DWORD ex_style, const wchar_t* text);
-  // Takes a window created elsewhere: a standard control that the control
-  // destroys with itself (`owned`), or a hosted one that its owner destroys.
+  // Creates the control's own window of a layer class inside the parent; a class
+  // made from a system control class gives that control, bound the same way.
+  bool CreateOwnWindow(const TargetClass& window_class, DWORD style, DWORD ex_style,
+                       const wchar_t* text);
+  // Takes a window created elsewhere (a hosted ActiveX control's), which the
+  // control destroys with itself only when `owned`.
   void SetWindow(HWND hwnd, bool owned) {
     hwnd_ = hwnd;
     owns_window_ = owned;
   }
-  // The parent asks the control to take a message its window sent to the parent.
+  // The parent asks the control to take a message its window sent to the parent:
+  // WM_COMMAND, WM_NOTIFY and the WM_CTLCOLOR* messages.
   virtual bool OnReflected(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT* result);
   // Windowless controls draw themselves on the container's surface.
   virtual void PaintWindowless(HDC) {}

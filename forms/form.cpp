@@ -28,7 +28,7 @@ bool Form::CreateForm(const FormDesign& design) {
   const int cy = outer.bottom - outer.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - cx) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - cy) / 2;
-  hwnd_ = CreateTargetWindow(this, design.class_name.c_str(), 0, design.style | WS_CLIPCHILDREN,
+  hwnd_ = CreateTargetWindow(this, {design.class_name.c_str()}, 0, design.style | WS_CLIPCHILDREN,
                              design.caption.c_str(), x, y, cx, cy, nullptr);
   if (!hwnd_) return false;
   // The frame may come out other than AdjustWindowRectEx said; the client size is what counts.

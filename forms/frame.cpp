@@ -9,7 +9,7 @@ Frame::~Frame() = default;
 
 bool Frame::Create(Container& parent, const Bounds& design) {
   Attach(parent, design);
-  return CreateOwnWindow(L"ZelvanoFrame", WS_CLIPCHILDREN, 0, caption_.c_str());
+  return CreateOwnWindow({L"ZelvanoFrame"}, WS_CLIPCHILDREN, 0, caption_.c_str());
 }
 
 void Frame::SetCaption(std::wstring caption) {

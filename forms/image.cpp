@@ -7,7 +7,7 @@ Image::Image(std::wstring name, std::optional<int16_t> index)
 
 bool Image::Create(Container& parent, const Bounds& design) {
   Attach(parent, design);
-  return CreateOwnWindow(L"ZelvanoImage", 0, 0, L"");
+  return CreateOwnWindow({L"ZelvanoImage"}, 0, 0, L"");
 }
 
 void Image::SetPicture(zel::Picture picture) {

@@ -7,7 +7,7 @@ Label::Label(std::wstring name, std::optional<int16_t> index)
 
 bool Label::Create(Container& parent, const Bounds& design) {
   Attach(parent, design);
-  return CreateOwnWindow(L"ZelvanoLabel", 0, 0, caption_.c_str());
+  return CreateOwnWindow({L"ZelvanoLabel"}, 0, 0, caption_.c_str());
 }
 
 void Label::SetCaption(std::wstring caption) {

@@ -1,41 +1,19 @@
 #include "forms/option_button.h"
 
-#include <commctrl.h>
-
 namespace zel {
 
 OptionButton::OptionButton(std::wstring name, std::optional<int16_t> index)
     : Control(std::move(name), index), back_brush_(CreateColorBrush(back_color_)) {}
 
-OptionButton::~OptionButton() {
-  if (hwnd()) RemoveWindowSubclass(hwnd(), SubclassProc, 0);
-}
-
 bool OptionButton::Create(Container& parent, const Bounds& design) {
   Attach(parent, design);
   if (!parent.ContainerHwnd()) return false;
-  const RECT r = PixelRect();
-  const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | BS_RADIOBUTTON | (Visible() ? WS_VISIBLE : 0);
-  HWND hwnd =
-      CreateWindowExW(0, L"BUTTON", caption_.c_str(), style, r.left, r.top, r.right - r.left,
-                      r.bottom - r.top, parent.ContainerHwnd(), nullptr, nullptr, nullptr);
-  if (!hwnd) return false;
-  SetWindow(hwnd, true);
-  ZOrder();
-  // Only to learn when the window goes with its parent.
-  SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+  // The system's radio button, bound to this object like every window of the layer.
+  if (!CreateOwnWindow({L"ZelvanoOptionButton", L"BUTTON"}, BS_RADIOBUTTON, 0, caption_.c_str()))
+    return false;
   ApplyFont();
   ShowCheck();
   return true;
-}
-
-LRESULT CALLBACK OptionButton::SubclassProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam,
-                                            UINT_PTR, DWORD_PTR self) {
-  if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, SubclassProc, 0);
-    reinterpret_cast<OptionButton*>(self)->WindowGone();
-  }
-  return DefSubclassProc(hwnd, msg, wparam, lparam);
 }
 
 void OptionButton::SetCaption(std::wstring caption) {

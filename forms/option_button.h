@@ -11,7 +11,6 @@ namespace zel {
 class OptionButton : public Control {
  public:
   explicit OptionButton(std::wstring name, std::optional<int16_t> index = std::nullopt);
-  ~OptionButton() override;
 
   bool Create(Container& parent, const Bounds& design);
 
@@ -34,8 +33,6 @@ class OptionButton : public Control {
   bool OnReflected(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
 
  private:
-  static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam,
-                                       UINT_PTR id, DWORD_PTR self);
   void Select();
   void ShowCheck();
   void RaiseClick();

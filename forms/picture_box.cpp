@@ -9,7 +9,7 @@ PictureBox::~PictureBox() = default;
 
 bool PictureBox::Create(Container& parent, const Bounds& design) {
   Attach(parent, design);
-  return CreateOwnWindow(L"ZelvanoPictureBox", WS_CLIPCHILDREN, 0, L"");
+  return CreateOwnWindow({L"ZelvanoPictureBox"}, WS_CLIPCHILDREN, 0, L"");
 }
 
 Outcome PictureBox::SetForeColor(OleColor color) {

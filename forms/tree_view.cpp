@@ -2,23 +2,6 @@
 
 namespace zel {
 
-namespace {
-
-constexpr wchar_t kFrameClass[] = L"ZelvanoTreeFrame";
-
-void RegisterFrameClass(WNDPROC proc) {
-  static bool registered = false;
-  if (registered) return;
-  WNDCLASSEXW wc{sizeof(wc)};
-  wc.lpfnWndProc = proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.lpszClassName = kFrameClass;
-  registered = RegisterClassExW(&wc) != 0;
-}
-
-}  // namespace
-
 const TreeNode* TreeNodes::Add(std::optional<std::wstring_view> Relative,
                                std::optional<int> Relationship, std::wstring_view Key,
                                std::wstring_view Text) {
@@ -71,73 +54,45 @@ void TreeNodes::Clear() {
   nodes_.clear();
 }
 
-TreeView::~TreeView() {
-  if (frame_ && IsWindow(frame_)) DestroyWindow(frame_);
+TreeView::TreeView(std::wstring name, std::optional<int16_t> index)
+    : Control(std::move(name), index) {}
+
+bool TreeView::Create(Container& parent, const Bounds& design) {
+  Attach(parent, design);
+  if (!parent.ContainerHwnd()) return false;
+  if (!CreateOwnWindow(
+          {L"ZelvanoTreeView", WC_TREEVIEWW},
+          WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
+          WS_EX_CLIENTEDGE, L""))
+    return false;
+  Nodes.tree_ = hwnd();
+  ApplyFont();
+  return true;
 }
 
-bool TreeView::Create(HWND parent, int x, int y, int cx, int cy) {
-  RegisterFrameClass(FrameProc);
-  frame_ = CreateWindowExW(0, kFrameClass, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, x, y, cx,
-                           cy, parent, nullptr, GetModuleHandleW(nullptr), this);
-  if (!frame_) return false;
-  tree_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"",
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS |
-                              TVS_LINESATROOT | TVS_SHOWSELALWAYS,
-                          0, 0, cx, cy, frame_, nullptr, GetModuleHandleW(nullptr), nullptr);
-  Nodes.tree_ = tree_;
-  return tree_ != nullptr;
+void TreeView::WindowGone() {
+  Nodes.tree_ = nullptr;
+  Control::WindowGone();
 }
 
-LRESULT CALLBACK TreeView::FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TreeView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (self) {
-    switch (msg) {
-      case WM_NOTIFY: {
-        const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        if (header.hwndFrom == self->tree_) return self->OnNotify(header);
-        break;
-      }
-      case WM_SIZE:
-        if (self->tree_) MoveWindow(self->tree_, 0, 0, LOWORD(lParam), HIWORD(lParam), TRUE);
-        return 0;
-      case WM_SETFONT:
-        if (self->tree_) SendMessageW(self->tree_, WM_SETFONT, wParam, lParam);
-        return 0;
-      case WM_GETFONT:
-        return self->tree_ ? SendMessageW(self->tree_, WM_GETFONT, 0, 0) : 0;
-      case WM_SETFOCUS:
-        if (self->tree_) SetFocus(self->tree_);
-        return 0;
-      case WM_DESTROY:
-        self->Nodes.tree_ = nullptr;
-        self->tree_ = nullptr;
-        self->frame_ = nullptr;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        break;
-    }
-  }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-LRESULT TreeView::OnNotify(const NMHDR& header) {
+bool TreeView::OnReflected(UINT msg, WPARAM, LPARAM lparam, LRESULT* result) {
+  if (msg != WM_NOTIFY) return false;
+  const auto& header = *reinterpret_cast<const NMHDR*>(lparam);
   if (header.code == NM_CLICK) {
     // The click's own position: a click on a node, not on its button or the blank row.
     DWORD pos = GetMessagePos();
     TVHITTESTINFO hit{};
     hit.pt = {static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))};
-    ScreenToClient(tree_, &hit.pt);
+    ScreenToClient(hwnd(), &hit.pt);
     auto item = reinterpret_cast<HTREEITEM>(
-        SendMessageW(tree_, TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+        SendMessageW(hwnd(), TVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     if (item && (hit.flags & TVHT_ONITEM)) RaiseNodeClick(item);
   } else if (header.code == TVN_SELCHANGEDW) {
     const auto& change = reinterpret_cast<const NMTREEVIEWW&>(header);
     if (change.action == TVC_BYKEYBOARD) RaiseNodeClick(change.itemNew.hItem);
   }
-  return 0;
+  *result = 0;
+  return true;
 }
 
 void TreeView::RaiseNodeClick(HTREEITEM item) {

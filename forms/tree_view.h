@@ -13,6 +13,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "forms/control.h"
+
 namespace zel {
 
 constexpr int tvwChild = 4;  // the only relationship supported
@@ -53,31 +55,24 @@ class TreeNodes {
   std::unordered_map<std::wstring, TreeNode*> byKey_;
 };
 
-class TreeView {
+class TreeView : public Control {
  public:
-  TreeView() = default;
-  ~TreeView();
-  TreeView(const TreeView&) = delete;
-  TreeView& operator=(const TreeView&) = delete;
+  explicit TreeView(std::wstring name, std::optional<int16_t> index = std::nullopt);
 
-  // The control: a frame window of its own with the tree filling it, so it
-  // receives the tree's notifications wherever it is placed.
-  bool Create(HWND parent, int x, int y, int cx, int cy);
-  HWND hwnd() const { return frame_; }
-  HWND tree() const { return tree_; }
+  // Creates the system tree-view control inside `parent` at the design bounds.
+  bool Create(Container& parent, const Bounds& design);
 
   TreeNodes Nodes;
   // Raised when the user clicks a node with the mouse (also the selected one)
   // and when the user moves the selection with the keyboard.
   std::function<void(const TreeNode&)> NodeClick;
 
- private:
-  static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM);
-  LRESULT OnNotify(const NMHDR& header);
-  void RaiseNodeClick(HTREEITEM item);
+ protected:
+  bool OnReflected(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT* result) override;
+  void WindowGone() override;
 
-  HWND frame_ = nullptr;
-  HWND tree_ = nullptr;
+ private:
+  void RaiseNodeClick(HTREEITEM item);
 };
 
 }  // namespace zel

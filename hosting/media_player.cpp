@@ -12,13 +12,14 @@ namespace {
 VARIANT_BOOL Flag(bool on) { return on ? VARIANT_TRUE : VARIANT_FALSE; }
 }  // namespace
 
-bool MediaPlayer::Create(HWND parent, int x, int y, int cx, int cy, const PlayerSettings& wanted,
+bool MediaPlayer::Create(Container& parent, const Bounds& design, const PlayerSettings& wanted,
                          const std::wstring& url) {
-  if (!host_.Create(parent, x, y, cx, cy, L"{6BF52A52-394A-11D3-B153-00C04F79FAA6}")) return false;
+  if (!ActiveXControl::Create(parent, design, L"{6BF52A52-394A-11D3-B153-00C04F79FAA6}"))
+    return false;
   // The typed interfaces: some players answer E_NOTIMPL through IDispatch.
-  ComPtr<IWMPPlayer4> player = host_.As<IWMPPlayer4>();
+  ComPtr<IWMPPlayer4> player = host().As<IWMPPlayer4>();
   if (!player) {
-    host_.Destroy();
+    Release();
     return false;
   }
   ComPtr<IWMPSettings> settings;
@@ -40,12 +41,12 @@ bool MediaPlayer::Create(HWND parent, int x, int y, int cx, int cy, const Player
 }
 
 bool MediaPlayer::URL(const std::wstring& url) {
-  ComPtr<IWMPPlayer4> player = host_.As<IWMPPlayer4>();
+  ComPtr<IWMPPlayer4> player = host().As<IWMPPlayer4>();
   return player && SUCCEEDED(player->put_URL(Bstr(url).get()));
 }
 
 std::wstring MediaPlayer::URL() const {
-  ComPtr<IWMPPlayer4> player = host_.As<IWMPPlayer4>();
+  ComPtr<IWMPPlayer4> player = host().As<IWMPPlayer4>();
   Bstr url;
   if (!player || FAILED(player->get_URL(url.out()))) return {};
   return url.str();

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "hosting/activex_host.h"
+#include "hosting/activex_control.h"
 
 namespace zel {
 
@@ -22,22 +22,18 @@ struct PlayerSettings {
   bool windowlessVideo;
 };
 
-class MediaPlayer {
+class MediaPlayer : public ActiveXControl {
  public:
+  using ActiveXControl::ActiveXControl;
+
   // Creates the control with `settings`, then gives it `url`.
-  bool Create(HWND parent, int x, int y, int cx, int cy, const PlayerSettings& settings,
+  bool Create(Container& parent, const Bounds& design, const PlayerSettings& settings,
               const std::wstring& url);
-  HWND hwnd() const { return host_.hwnd(); }
-  bool exists() const { return host_.control() != nullptr; }
+  bool exists() const { return host().control() != nullptr; }
 
   // The player's address; it starts playing by itself whenever given one.
   bool URL(const std::wstring& url);
   std::wstring URL() const;
-
-  ActiveXHost& host() { return host_; }
-
- private:
-  ActiveXHost host_;
 };
 
 }  // namespace zel

@@ -22,36 +22,34 @@ VARIANT BoolVariant(bool b) {
 
 }  // namespace
 
-bool Scriptlet::Create(HWND parent, int x, int y, int cx, int cy, const std::wstring& url,
+bool Scriptlet::Create(Container& parent, const Bounds& design, const std::wstring& url,
                        bool scroll_bars) {
+  Join(parent, design);
   // The host fails cleanly where the scriptlet control is not registered.
-  return CreateScriptletControl(parent, x, y, cx, cy, url, scroll_bars) ||
-         CreateBrowser(parent, x, y, cx, cy, url, scroll_bars);
+  return CreateScriptletControl(url, scroll_bars) || CreateBrowser(url, scroll_bars);
 }
 
-bool Scriptlet::CreateScriptletControl(HWND parent, int x, int y, int cx, int cy,
-                                       const std::wstring& url, bool scroll_bars) {
-  if (!host_.Create(parent, x, y, cx, cy, kScriptletControl)) return false;
-  PutProperty(host_.control(), L"Scrollbar", BoolVariant(scroll_bars));
+bool Scriptlet::CreateScriptletControl(const std::wstring& url, bool scroll_bars) {
+  if (!Host(kScriptletControl)) return false;
+  PutProperty(host().control(), L"Scrollbar", BoolVariant(scroll_bars));
   VARIANT page;
   VariantInit(&page);
   page.vt = VT_BSTR;
   Bstr text(url);
   page.bstrVal = text.get();
-  if (!PutProperty(host_.control(), L"url", page)) {
-    host_.Destroy();
+  if (!PutProperty(host().control(), L"url", page)) {
+    Release();
     return false;
   }
   browserFallback_ = false;
   return true;
 }
 
-bool Scriptlet::CreateBrowser(HWND parent, int x, int y, int cx, int cy, const std::wstring& url,
-                              bool scroll_bars) {
-  if (!host_.Create(parent, x, y, cx, cy, L"Shell.Explorer.2")) return false;
-  Microsoft::WRL::ComPtr<IWebBrowser2> browser = host_.As<IWebBrowser2>();
+bool Scriptlet::CreateBrowser(const std::wstring& url, bool scroll_bars) {
+  if (!Host(L"Shell.Explorer.2")) return false;
+  Microsoft::WRL::ComPtr<IWebBrowser2> browser = host().As<IWebBrowser2>();
   if (!browser) {
-    host_.Destroy();
+    Release();
     return false;
   }
   browserFallback_ = true;
@@ -61,7 +59,7 @@ bool Scriptlet::CreateBrowser(HWND parent, int x, int y, int cx, int cy, const s
     VariantInit(&flags);
     flags.vt = VT_I4;
     flags.lVal = kDocHostNoScroll;
-    PutProperty(host_.host().Get(), L"DocHostFlags", flags);
+    PutProperty(host().host().Get(), L"DocHostFlags", flags);
   }
   browser->put_Silent(VARIANT_TRUE);
   VARIANT none;

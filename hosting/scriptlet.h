@@ -3,26 +3,24 @@
 
 #include <string>
 
-#include "hosting/activex_host.h"
+#include "hosting/activex_control.h"
 
 namespace zel {
 
-class Scriptlet {
+class Scriptlet : public ActiveXControl {
  public:
+  using ActiveXControl::ActiveXControl;
+
   // Uses the system's scriptlet control; where it is not registered, a browser
-  // control showing the same page with scroll bars off.
-  bool Create(HWND parent, int x, int y, int cx, int cy, const std::wstring& url, bool scroll_bars);
-  HWND hwnd() const { return host_.hwnd(); }
-  bool exists() const { return host_.control() != nullptr; }
+  // control showing the same page.
+  bool Create(Container& parent, const Bounds& design, const std::wstring& url, bool scroll_bars);
+  bool exists() const { return host().control() != nullptr; }
   bool IsBrowserFallback() const { return browserFallback_; }
 
  private:
-  bool CreateScriptletControl(HWND parent, int x, int y, int cx, int cy, const std::wstring& url,
-                              bool scroll_bars);
-  bool CreateBrowser(HWND parent, int x, int y, int cx, int cy, const std::wstring& url,
-                     bool scroll_bars);
+  bool CreateScriptletControl(const std::wstring& url, bool scroll_bars);
+  bool CreateBrowser(const std::wstring& url, bool scroll_bars);
 
-  ActiveXHost host_;
   bool browserFallback_ = false;
 };
 

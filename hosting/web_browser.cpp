@@ -8,31 +8,38 @@ namespace zel {
 
 using Microsoft::WRL::ComPtr;
 
-bool WebBrowser::Create(HWND parent, int x, int y, int cx, int cy) {
-  return host_.Create(parent, x, y, cx, cy, L"Shell.Explorer.2") &&
-         host_.As<IWebBrowser2>() != nullptr;
+WebBrowser::WebBrowser(std::wstring name, std::optional<int16_t> index)
+    : ActiveXControl(std::move(name), index) {
+  SetRefreshAction([this] { return Reload(); });
+}
+
+bool WebBrowser::Create(Container& parent, const Bounds& design) {
+  if (!ActiveXControl::Create(parent, design, L"Shell.Explorer.2")) return false;
+  if (host().As<IWebBrowser2>()) return true;
+  Release();
+  return false;
 }
 
 bool WebBrowser::Silent(bool silent) {
-  ComPtr<IWebBrowser2> b = host_.As<IWebBrowser2>();
+  ComPtr<IWebBrowser2> b = host().As<IWebBrowser2>();
   return b && SUCCEEDED(b->put_Silent(silent ? VARIANT_TRUE : VARIANT_FALSE));
 }
 
 bool WebBrowser::Navigate(const std::wstring& url) {
-  ComPtr<IWebBrowser2> b = host_.As<IWebBrowser2>();
+  ComPtr<IWebBrowser2> b = host().As<IWebBrowser2>();
   if (!b) return false;
   VARIANT none;
   VariantInit(&none);
   return SUCCEEDED(b->Navigate(Bstr(url).get(), &none, &none, &none, &none));
 }
 
-bool WebBrowser::Refresh() {
-  ComPtr<IWebBrowser2> b = host_.As<IWebBrowser2>();
+bool WebBrowser::Reload() {
+  ComPtr<IWebBrowser2> b = host().As<IWebBrowser2>();
   return b && SUCCEEDED(b->Refresh());
 }
 
 std::wstring WebBrowser::LocationURL() const {
-  ComPtr<IWebBrowser2> b = host_.As<IWebBrowser2>();
+  ComPtr<IWebBrowser2> b = host().As<IWebBrowser2>();
   Bstr url;
   if (!b || FAILED(b->get_LocationURL(url.out()))) return {};
   return url.str();

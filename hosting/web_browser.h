@@ -1,30 +1,26 @@
-// The embedded web browser control.
+// The embedded web browser control. Its Refresh reloads the page shown.
 #pragma once
 
 #include <string>
 
-#include "hosting/activex_host.h"
+#include "hosting/activex_control.h"
 
 namespace zel {
 
-class WebBrowser {
+class WebBrowser : public ActiveXControl {
  public:
-  bool Create(HWND parent, int x, int y, int cx, int cy);
-  HWND hwnd() const { return host_.hwnd(); }
-  bool exists() const { return host_.control() != nullptr; }
+  explicit WebBrowser(std::wstring name, std::optional<int16_t> index = std::nullopt);
+
+  bool Create(Container& parent, const Bounds& design);
+  bool exists() const { return host().control() != nullptr; }
 
   // The browser shows no dialog boxes of its own when silent.
   bool Silent(bool silent);
   // Navigate with the address only; the optional arguments are omitted.
   bool Navigate(const std::wstring& url);
   // Reloads the page currently shown.
-  bool Refresh();
+  bool Reload();
   std::wstring LocationURL() const;
-
-  ActiveXHost& host() { return host_; }
-
- private:
-  ActiveXHost host_;
 };
 
 }  // namespace zel

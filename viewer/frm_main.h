@@ -6,11 +6,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
 
 #include "forms/controls.h"
 #include "hosting/media_player.h"
 #include "hosting/scriptlet.h"
-#include "forms/tree_view.h"
 #include "hosting/web_browser.h"
 #include "skin/neo_class.h"
 #include "viewer/process_launcher.h"
@@ -24,8 +24,8 @@ class frmMain : public zel::Form {
   // Creates the window, hidden and centred on the screen, with every control.
   bool Create();
 
-  // Controls, in the window's control order. Those of the form layer come
-  // first so that they outlive the hosted controls placed inside them.
+  // Controls. The containers come first so that they outlive the controls
+  // placed inside them; the window's control order is the order of creation.
   zel::PictureBox picMain{L"picMain"};
   zel::Image Image2{L"Image2"};
   zel::Image Image1{L"Image1"};
@@ -36,17 +36,12 @@ class frmMain : public zel::Form {
   zel::ControlArray<zel::OptionButton> optStyle{L"optStyle"};
   zel::ControlArray<zel::PictureBox> picResource{L"picResource"};
 
-  zel::TreeView TreeView1;
-  zel::MediaPlayer wmp1;
-  zel::WebBrowser WebBrowser1;
-  zel::Scriptlet Scriptlet1;
-
-  // The hosted controls' places in the control collection (an empty place when
-  // a control could not be created). The browser's Refresh reloads its page.
-  zel::HostedControl hostTreeView1{L"TreeView1"};
-  zel::HostedControl hostwmp1{L"wmp1"};
-  zel::HostedControl hostWebBrowser1{L"WebBrowser1"};
-  zel::HostedControl hostScriptlet1{L"Scriptlet1"};
+  zel::TreeView TreeView1{L"TreeView1"};
+  // Hosted controls keep an empty place when they could not be created. The
+  // browser's Refresh reloads its page.
+  zel::MediaPlayer wmp1{L"wmp1"};
+  zel::WebBrowser WebBrowser1{L"WebBrowser1"};
+  zel::Scriptlet Scriptlet1{L"Scriptlet1"};
 
   // Event handlers.
   void Form_Load();
@@ -71,7 +66,8 @@ class frmMain : public zel::Form {
 
  private:
   void CreateControls();
-  void CreateHostedControls();
+  // The container a row of the design names: picMain, fmMain(0), Picture1(0) or the window.
+  zel::Container& ContainerNamed(std::wstring_view name);
   void LoadPictures();
   void LoadSkinPictures();
   void SkinStart();

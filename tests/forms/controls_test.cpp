@@ -2,7 +2,6 @@
 // reflected notifications and colours, and drawing.
 #include <windows.h>
 #include <commctrl.h>
-#include <olectl.h>
 
 #include <gtest/gtest.h>
 
@@ -96,33 +95,33 @@ TEST_F(FormControls, ArrayElementsAreFoundByIndex) {
   EXPECT_EQ(options(2).Name(), L"options");
 }
 
-// A window standing for a hosted control that answers reflected notifications.
-struct Reflected {
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-    if (msg == OCM__BASE + WM_NOTIFY) {
-      last_code = reinterpret_cast<NMHDR*>(lparam)->code;
-      return 0x5A;
-    }
-    return DefWindowProcW(hwnd, msg, wparam, lparam);
+// A control that answers the notifications its window sends to its container.
+class NotifyProbe : public zel::Control {
+ public:
+  NotifyProbe() : Control(L"probe", std::nullopt) {}
+  bool Create(zel::Container& parent) {
+    Attach(parent, {0, 0, 150, 150});
+    return CreateOwnWindow({L"ZelNotifyProbe"}, 0, 0, L"");
   }
-  static inline UINT last_code = 0;
+  UINT last_code = 0;
+
+ protected:
+  bool OnReflected(UINT msg, WPARAM, LPARAM lparam, LRESULT* result) override {
+    if (msg != WM_NOTIFY) return false;
+    last_code = reinterpret_cast<NMHDR*>(lparam)->code;
+    *result = 0x5A;
+    return true;
+  }
 };
 
 TEST_F(FormControls, ContainersReflectNotificationsToTheSender) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = Reflected::Proc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = L"ReflectedProbe";
-  RegisterClassW(&wc);
-  for (HWND parent : {box.hwnd(), form.hwnd()}) {
-    HWND child = CreateWindowExW(0, L"ReflectedProbe", L"", WS_CHILD, 0, 0, 10, 10, parent, nullptr,
-                                 wc.hInstance, nullptr);
-    ASSERT_TRUE(child);
-    NMHDR nm{child, 1, static_cast<UINT>(NM_DBLCLK)};
-    Reflected::last_code = 0;
-    EXPECT_EQ(SendMessageW(parent, WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&nm)), 0x5A);
-    EXPECT_EQ(Reflected::last_code, static_cast<UINT>(NM_DBLCLK));
-    DestroyWindow(child);
+  for (zel::Container* parent : std::initializer_list<zel::Container*>{&box, &form}) {
+    NotifyProbe probe;
+    ASSERT_TRUE(probe.Create(*parent));
+    NMHDR nm{probe.hwnd(), 1, static_cast<UINT>(NM_DBLCLK)};
+    EXPECT_EQ(SendMessageW(parent->ContainerHwnd(), WM_NOTIFY, 1, reinterpret_cast<LPARAM>(&nm)),
+              0x5A);
+    EXPECT_EQ(probe.last_code, static_cast<UINT>(NM_DBLCLK));
   }
 }
 

@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "form_test_support.h"
+#include "hosting/activex_control.h"
 
 namespace {
 
@@ -39,15 +40,11 @@ class FormLayer : public testing::Test {
     ASSERT_TRUE(frame.Create(box, {600, 1200, 2145, 2355}));
     ASSERT_TRUE(inner.Create(frame, {90, 240, 1995, 1995}));
     ASSERT_TRUE(option.Create(inner, {90, 90, 885, 225}));
-    tree_window = CreateWindowExW(0, L"SysTreeView32", L"", WS_CHILD | WS_VISIBLE, 10, 20, 30, 40,
-                                  box.hwnd(), nullptr, nullptr, nullptr);
-    ASSERT_TRUE(tree_window);
-    tree.Adopt(box, tree_window, {150, 300, 450, 600});
-    missing.Adopt(box, nullptr, {0, 0, 100, 100});
+    ASSERT_TRUE(tree.Create(box, {150, 300, 450, 600}));
+    tree_window = tree.hwnd();
+    // A hosted control that cannot be made keeps an empty place.
+    ASSERT_FALSE(missing.Create(box, {0, 0, 100, 100}, L"{00000000-0000-0000-0000-0000DEADBEEF}"));
     form.ControlsCreated();
-  }
-  void TearDown() override {
-    if (tree_window) DestroyWindow(tree_window);
   }
 
   TestForm form;
@@ -58,8 +55,8 @@ class FormLayer : public testing::Test {
   zel::Frame frame{L"frame", 0};
   zel::PictureBox inner{L"inner", 0};
   zel::OptionButton option{L"option", 3};
-  zel::HostedControl tree{L"tree"};
-  zel::HostedControl missing{L"missing"};
+  zel::TreeView tree{L"tree"};
+  zel::ActiveXControl missing{L"missing"};
   HWND tree_window = nullptr;
 };
 
@@ -149,9 +146,9 @@ TEST_F(FormLayer, RefreshByNameRunsOnEveryKindExceptAnEmptySlot) {
   EXPECT_EQ(box.CallMethod(L"Print"), Outcome::kNotSupported);
   // The owner's action replaces the repaint and reports whether it could run.
   int reloads = 0;
-  tree.SetRefreshAction([&] { return ++reloads == 1; });
-  EXPECT_EQ(tree.CallMethod(L"Refresh"), Outcome::kDone);
-  EXPECT_EQ(tree.CallMethod(L"Refresh"), Outcome::kNotSupported);
+  missing.SetRefreshAction([&] { return ++reloads == 1; });
+  EXPECT_EQ(missing.CallMethod(L"Refresh"), Outcome::kDone);
+  EXPECT_EQ(missing.CallMethod(L"Refresh"), Outcome::kNotSupported);
   EXPECT_EQ(reloads, 2);
   EXPECT_TRUE(missing.Empty());
   EXPECT_EQ(missing.SetWidth(50), Outcome::kDone);  // an empty slot still keeps its place
