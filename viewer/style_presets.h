@@ -7,14 +7,15 @@
 #include <optional>
 #include <span>
 
+#include "skin/frame_description.h"
+
 namespace zel {
 
 struct StylePreset {
   int16_t style;
   const wchar_t* name;
-  int32_t ButtonHeight, ButtonWidth, ButtonOffsetX, ButtonOffsetY;
-  int32_t LeftEnd, ActiveRight, RightEnd;
-  int32_t LeftBorderWidth, RightBorderWidth, TopBorderHeight, BottomBorderHeight;
+  // The frame's values; the flags and the offset are the same in every style.
+  FrameDescription frame;
   COLORREF ForeColor;     // text colour of the "xb" and "xa" controls
   COLORREF BackColor;     // background of the "xb" controls
   COLORREF AltBackColor;  // background of the "xa" controls
@@ -31,12 +32,6 @@ struct StylePreset {
 // "xa" the alternate background; both get the text colour.
 inline constexpr wchar_t kStyledTag[] = L"xb";
 inline constexpr wchar_t kAltStyledTag[] = L"xa";
-
-// The same in every style.
-inline constexpr int16_t kBorderHasInactive = 0;
-inline constexpr int16_t kControlHasInactive = -1;
-inline constexpr int16_t kControlButtonPosition = -1;
-inline constexpr int32_t kOffset = 0;
 
 std::span<const StylePreset> StylePresets();
 // The preset of style 0..6, or nothing.
