@@ -71,27 +71,13 @@ class MemoryDc {
   HDC dc_;
 };
 
-// GetDC/ReleaseDC for the scope: the screen's DC (no window) or a window's
-// client-area DC.
-class ScreenDc {
- public:
-  explicit ScreenDc(HWND hwnd = nullptr) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
-  ~ScreenDc() {
-    if (dc_) ReleaseDC(hwnd_, dc_);
-  }
-  ScreenDc(const ScreenDc&) = delete;
-  ScreenDc& operator=(const ScreenDc&) = delete;
-  HDC dc() const { return dc_; }
-
- private:
-  HWND hwnd_;
-  HDC dc_;
-};
-
-// GetWindowDC/ReleaseDC for the scope: the whole window, frame included.
+// GetDC or GetWindowDC, and ReleaseDC, for the scope: the screen's DC (no
+// window), a window's client area, or the whole window with its frame.
 class WindowDc {
  public:
-  explicit WindowDc(HWND hwnd) : hwnd_(hwnd), dc_(GetWindowDC(hwnd)) {}
+  enum Area { kClient, kWholeWindow };
+  explicit WindowDc(HWND hwnd = nullptr, Area area = kClient)
+      : hwnd_(hwnd), dc_(area == kWholeWindow ? GetWindowDC(hwnd) : GetDC(hwnd)) {}
   ~WindowDc() {
     if (dc_) ReleaseDC(hwnd_, dc_);
   }

@@ -5,7 +5,7 @@
 namespace zel {
 
 int ScreenDpi(int axis) {
-  ScreenDc screen;
+  WindowDc screen;
   const int dpi = screen.dc() ? GetDeviceCaps(screen.dc(), axis) : 0;
   return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "forms/tree_view.h"
 #include "support/http_server.h"
 #include "support/test_form.h"
+#include "support/tree_click.h"
 #include "viewer/catalogue.h"
 
 namespace {
@@ -40,24 +40,9 @@ class ChannelTree : public testing::Test {
 
   // A real left click at the middle of a node's label.
   void ClickNode(const zel::TreeNode& node) {
-    RECT r{};
-    // TVM_GETITEMRECT takes the item in the rectangle's first bytes.
-    HTREEITEM item = node.Handle();
-    memcpy(&r, &item, sizeof(item));
-    ASSERT_TRUE(SendMessageW(tree_.hwnd(), TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
-    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ClientToScreen(tree_.hwnd(), &p);
-    ClickAt(p);
+    ASSERT_TRUE(zeltest::ClickTreeItem(host_.hwnd(), tree_.hwnd(), node.Handle()));
   }
-  void ClickAt(POINT p) {
-    SetForegroundWindow(host_.hwnd());
-    SetCursorPos(p.x, p.y);
-    zeltest::PumpMessages(50ms);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    // Let the double-click time pass: the next click is a click of its own.
-    zeltest::PumpMessages(std::chrono::milliseconds(GetDoubleClickTime() + 100));
-  }
+  void ClickAt(POINT p) { zeltest::ClickAt(host_.hwnd(), p); }
 
   zeltest::TestForm host_;
   zel::TreeView tree_{L"tree"};

@@ -2,8 +2,7 @@
 
 #include <exdisp.h>
 
-#include <cstring>
-
+#include "support/tree_click.h"
 #include "viewer/catalogue.h"
 #include "viewer_fixture.h"
 
@@ -55,19 +54,8 @@ TEST_F(StartedViewer, ClickingAChannelInTheTreePlaysItAndOpensItsGuide) {
   const zel::TreeNode* group = form.TreeView1.Nodes.Item(L"shuu");
   SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group->Handle()));
   auto click = [&](const wchar_t* key) {
-    HTREEITEM item = form.TreeView1.Nodes.Item(key)->Handle();
-    SendMessageW(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
-    RECT r{};
-    memcpy(&r, &item, sizeof(item));
-    ASSERT_TRUE(SendMessageW(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r)));
-    POINT p{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-    ClientToScreen(tree, &p);
-    SetForegroundWindow(form.hwnd());
-    SetCursorPos(p.x, p.y);
-    zeltest::PumpMessages(50ms);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    zeltest::PumpMessages(std::chrono::milliseconds(GetDoubleClickTime() + 100));
+    ASSERT_TRUE(
+        zeltest::ClickTreeItem(form.hwnd(), tree, form.TreeView1.Nodes.Item(key)->Handle()));
   };
   click(L"qqqp3");
   EXPECT_EQ(form.wmp1.URL(), Stream(L"/tv/sho7/3.asx"));
