@@ -41,10 +41,7 @@ inline COLORREF ClientPixel(HWND hwnd, int x, int y) {
   SettleScreen();
   POINT pt{x, y};
   ClientToScreen(hwnd, &pt);
-  HDC screen = GetDC(nullptr);
-  const COLORREF color = GetPixel(screen, pt.x, pt.y);
-  ReleaseDC(nullptr, screen);
-  return color;
+  return GetPixel(zel::WindowDc().dc(), pt.x, pt.y);
 }
 
 }  // namespace zel_test

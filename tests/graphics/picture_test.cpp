@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "graphics/gdi.h"
 #include "graphics/picture.h"
 
 namespace {
@@ -7,9 +8,7 @@ namespace {
 bool IsGdiObject(HGDIOBJ h) { return GetObjectType(h) != 0; }
 
 TEST(Picture, SharesOneBitmapAndDeletesItWithTheLastReference) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP bmp = CreateCompatibleBitmap(screen, 7, 3);
-  ReleaseDC(nullptr, screen);
+  HBITMAP bmp = CreateCompatibleBitmap(zel::WindowDc().dc(), 7, 3);
   ASSERT_TRUE(bmp);
   {
     zel::Picture a = zel::Picture::FromBitmap(bmp);

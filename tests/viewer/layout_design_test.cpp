@@ -198,9 +198,7 @@ int ArrowDirection(const zel::Picture& picture) {
   BITMAPINFO bi{};
   bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
   std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
-  HDC screen = GetDC(nullptr);
-  GetDIBits(screen, picture.Handle(), 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
+  GetDIBits(zel::WindowDc().dc(), picture.Handle(), 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
   double ink = 0, moment = 0;
   int first = w, last = -1;
   for (int y = h / 2 - 20; y < h / 2 + 20; ++y)
