@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "win32/window_target.h"
+
 namespace zelreg {
 
 inline constexpr wchar_t kForm1Caption[] = L"Zelreg";
@@ -13,7 +15,22 @@ inline constexpr int kClientHeightTwips = 0;
 int TwipsToPixelsX(int twips);
 int TwipsToPixelsY(int twips);
 
-// Creates Form1 hidden, at the system's default position; nullptr on failure.
-HWND CreateForm1(HINSTANCE instance);
+class Form1 : private zel::WindowTarget {
+ public:
+  Form1() = default;
+  ~Form1();
+  Form1(const Form1&) = delete;
+  Form1& operator=(const Form1&) = delete;
+
+  // Creates the window hidden, at the system's default position; false on failure.
+  bool Create();
+  HWND hwnd() const { return hwnd_; }
+
+ private:
+  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) override;
+  void OnWindowGone() override { hwnd_ = nullptr; }
+
+  HWND hwnd_ = nullptr;
+};
 
 }  // namespace zelreg

@@ -5,15 +5,15 @@
 #include "regtool/form1.h"
 #include "regtool/registration.h"
 
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-  HWND form = zelreg::CreateForm1(instance);
-  if (!form) return 1;
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
+  zelreg::Form1 form1;
+  if (!form1.Create()) return 1;
+  const HWND form = form1.hwnd();
 
   // Loading the form starts the commands, before the window is first shown.
   if (auto failure = zelreg::StartRegistrations()) {
     MessageBoxW(nullptr, zelreg::DescribeFailure(*failure).c_str(), zelreg::kForm1Caption,
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
-    DestroyWindow(form);
     return 2;
   }
 

@@ -8,11 +8,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/form_window.h"
-#include "platform/picture.h"
+#include "forms/form_window.h"
+#include "graphics/picture.h"
 #include "skin/memory_surface.h"
-#include "subclass/GSubclass.h"
-#include "subclass/ISubclass.h"
+#include "subclass/g_subclass.h"
+#include "subclass/i_subclass.h"
 
 class cNeoClass final : public ISubclass {
  public:

@@ -1,6 +1,6 @@
 #include "viewer/catalogue.h"
 
-#include "platform/tree_view.h"
+#include "forms/tree_view.h"
 
 namespace zel {
 

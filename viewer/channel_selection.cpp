@@ -1,7 +1,7 @@
 #include "viewer/channel_selection.h"
 
-#include "platform/media_player.h"
-#include "platform/web_browser.h"
+#include "hosting/media_player.h"
+#include "hosting/web_browser.h"
 #include "viewer/zel_config.h"
 
 namespace zel {

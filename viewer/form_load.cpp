@@ -1,7 +1,7 @@
 // The main window's load handler: welcome page, skin start, single-instance
 // rule, channel tree; in this order.
 #include "viewer/catalogue.h"
-#include "viewer/frmMain.h"
+#include "viewer/frm_main.h"
 #include "viewer/single_instance.h"
 #include "viewer/zel_config.h"
 

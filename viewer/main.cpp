@@ -1,13 +1,13 @@
 // ZelvanoV2010: create and load the main window, show it, run its messages.
 #include <windows.h>
 #include <commctrl.h>
-#include <ole2.h>
 
-#include "viewer/frmMain.h"
+#include "viewer/frm_main.h"
+#include "win32/ole_apartment.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   // The hosted controls need an OLE single-threaded apartment.
-  OleInitialize(nullptr);
+  zel::OleApartment apartment;
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   int exitCode = 0;
@@ -24,6 +24,5 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       exitCode = static_cast<int>(msg.wParam);
     }
   }
-  OleUninitialize();
   return exitCode;
 }

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "win32/unique_handle.h"
+
 namespace zel {
 
 std::wstring ShellProgramPath() {
@@ -30,8 +32,8 @@ bool ShellLauncher::Start(const std::wstring& command_line, int show) {
                       &si, &pi))
     return false;
   // Not waited for.
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
+  UniqueHandle thread(pi.hThread);
+  UniqueHandle process(pi.hProcess);
   return true;
 }
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "viewer/frmMain.h"
+#include "viewer/frm_main.h"
 #include "viewer/zel_config.h"
 
 namespace {

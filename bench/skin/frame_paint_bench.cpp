@@ -10,8 +10,8 @@
 #include <functional>
 #include <vector>
 
-#include "platform/form_window.h"
-#include "platform/picture.h"
+#include "forms/form_window.h"
+#include "graphics/picture.h"
 #include "skin/neo_class.h"
 
 namespace {

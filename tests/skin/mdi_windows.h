@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "platform/form_window.h"
+#include "forms/form_window.h"
 
 namespace skin_test {
 

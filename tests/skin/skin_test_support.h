@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/form_window.h"
-#include "platform/picture.h"
+#include "forms/form_window.h"
+#include "graphics/picture.h"
 #include "skin/neo_class.h"
 
 namespace skin_test {

@@ -3,6 +3,8 @@
 #include <wincodec.h>
 #include <wrl/client.h>
 
+#include "graphics/gdi.h"
+
 namespace zeltest {
 
 namespace {
@@ -23,17 +25,14 @@ Capture ReadBitmap(HDC dc, HBITMAP bitmap, int width, int height) {
 
 Capture CaptureScreen(const RECT& r) {
   const int width = r.right - r.left, height = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-  Capture c = ReadBitmap(memory, bitmap, width, height);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return c;
+  zel::WindowDc screen;
+  zel::MemoryDc memory(screen.dc());
+  zel::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.dc(), width, height));
+  {
+    zel::ScopedSelect select(memory.dc(), bitmap.get());
+    BitBlt(memory.dc(), 0, 0, width, height, screen.dc(), r.left, r.top, SRCCOPY);
+  }
+  return ReadBitmap(memory.dc(), bitmap.get(), width, height);
 }
 
 Capture CaptureWindow(HWND hwnd) {
@@ -45,10 +44,8 @@ Capture CaptureWindow(HWND hwnd) {
 Capture CaptureBitmap(HBITMAP bitmap) {
   BITMAP bm{};
   GetObjectW(bitmap, sizeof(bm), &bm);
-  HDC screen = GetDC(nullptr);
-  Capture c = ReadBitmap(screen, bitmap, bm.bmWidth, bm.bmHeight);
-  ReleaseDC(nullptr, screen);
-  return c;
+  zel::WindowDc screen;
+  return ReadBitmap(screen.dc(), bitmap, bm.bmWidth, bm.bmHeight);
 }
 
 bool SavePng(const std::wstring& path, const Capture& c) {

@@ -1,17 +1,16 @@
 // Test entry: GoogleTest with the process set up for COM and common controls.
 #include <windows.h>
-#include <objbase.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include "win32/ole_apartment.h"
+
 int main(int argc, char** argv) {
-  // Single-threaded apartment: the ActiveX controls and the windows under test live here.
-  CoInitialize(nullptr);
+  // The same apartment as the viewer's: the ActiveX controls and the windows under test live here.
+  zel::OleApartment apartment;
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_TREEVIEW_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   testing::InitGoogleTest(&argc, argv);
-  int rc = RUN_ALL_TESTS();
-  CoUninitialize();
-  return rc;
+  return RUN_ALL_TESTS();
 }

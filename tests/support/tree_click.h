@@ -1,4 +1,4 @@
-// Real left clicks with the mouse, on a screen point or on a tree-view item.
+// Real mouse clicks on a tree-view control, as a user makes them.
 #pragma once
 
 #include <windows.h>
@@ -6,12 +6,12 @@
 
 namespace zeltest {
 
-// Brings `foreground` to the front and clicks at `screen`; then lets the
-// double-click time pass, so that the next click is a click of its own.
-void ClickAt(POINT screen, HWND foreground);
-
-// Scrolls `item` into view, brings `foreground` to the front and clicks the
-// middle of the item's label, as ClickAt. False when the item has no rectangle.
-bool ClickTreeItem(HWND tree, HTREEITEM item, HWND foreground);
+// Brings `foreground` to the front, moves the cursor to the screen point `p` and
+// clicks the left button; then lets the double-click time pass, so that the
+// next click is a click of its own.
+void ClickAt(HWND foreground, POINT p);
+// Scrolls `item` into view and clicks the middle of its label. False when the
+// tree gives no rectangle for it.
+bool ClickTreeItem(HWND foreground, HWND tree, HTREEITEM item);
 
 }  // namespace zeltest

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "platform/media_player.h"
-#include "platform/web_browser.h"
+#include "hosting/media_player.h"
+#include "hosting/web_browser.h"
 #include "support/http_server.h"
+#include "support/test_form.h"
 #include "viewer/channel_selection.h"
+#include "viewer/player_settings.h"
 #include "viewer/zel_config.h"
 
 namespace {
@@ -25,16 +27,16 @@ class ChannelSelection : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(stream_.listening());
     ASSERT_TRUE(guide_.listening());
-    host_ = CreateWindowExW(0, L"STATIC", L"controls", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 900,
-                            500, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(player_.Create(host_, 0, 0, 400, 400, Stream(L"/tv/tv.asx")));
-    ASSERT_TRUE(browser_.Create(host_, 400, 0, 400, 400));
+    ASSERT_TRUE(host_.CreateDefault(900 * 15, 500 * 15));
+    host_.Show();
+    ASSERT_TRUE(player_.Create(host_, {0, 0, 400 * 15, 400 * 15}, zel::kPlayerSettings,
+                               Stream(L"/tv/tv.asx")));
+    ASSERT_TRUE(browser_.Create(host_, {400 * 15, 0, 400 * 15, 400 * 15}));
     browser_.Silent(true);
   }
   void TearDown() override {
     player_.host().Destroy();
     browser_.host().Destroy();
-    DestroyWindow(host_);
   }
   // Clicks `key` and waits until the guide server has seen `expectedGuide` once more.
   void Select(const wchar_t* key) {
@@ -44,9 +46,9 @@ class ChannelSelection : public testing::Test {
 
   zeltest::HttpServer stream_{kStreamPort};
   zeltest::HttpServer guide_{kGuidePort};
-  HWND host_ = nullptr;
-  zel::MediaPlayer player_;
-  zel::WebBrowser browser_;
+  zeltest::TestForm host_;
+  zel::MediaPlayer player_{L"player"};
+  zel::WebBrowser browser_{L"browser"};
 };
 
 TEST_F(ChannelSelection, ChannelWithGuideSetsThePlayerThenOpensTheGuide) {
@@ -116,9 +118,11 @@ TEST(MissingControls, AreReportedAndSelectionSurvivesThem) {
   EXPECT_EQ(GetWindow(host, GW_CHILD), nullptr) << "the failed host window was left behind";
 
   zeltest::HttpServer guide(18081);
-  zel::MediaPlayer player;  // never created
-  zel::WebBrowser browser;
-  ASSERT_TRUE(browser.Create(host, 0, 0, 100, 100));
+  zeltest::TestForm form;
+  ASSERT_TRUE(form.CreateDefault(300 * 15, 300 * 15));
+  zel::MediaPlayer player{L"player"};  // never created
+  zel::WebBrowser browser{L"browser"};
+  ASSERT_TRUE(browser.Create(form, {0, 0, 100 * 15, 100 * 15}));
   EXPECT_FALSE(player.URL(L"http://127.0.0.1:18080/tv/tv.asx"));
   EXPECT_EQ(player.URL(), L"");
   zel::SelectChannel(L"cctv1", player, browser);  // the stream fails first: no guide request

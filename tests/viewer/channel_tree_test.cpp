@@ -3,8 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/tree_view.h"
+#include "forms/tree_view.h"
 #include "support/http_server.h"
+#include "support/test_form.h"
 #include "support/tree_click.h"
 #include "viewer/catalogue.h"
 
@@ -31,26 +32,25 @@ HTREEITEM Next(HWND tree, HTREEITEM item, UINT how) {
 class ChannelTree : public testing::Test {
  protected:
   void SetUp() override {
-    host_ = CreateWindowExW(0, L"STATIC", L"tree host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
-                            300, 500, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(host_);
-    ASSERT_TRUE(tree_.Create(host_, 0, 0, 250, 450));
+    ASSERT_TRUE(host_.CreateDefault(300 * 15, 500 * 15));
+    ASSERT_TRUE(tree_.Create(host_, {0, 0, 250 * 15, 450 * 15}));
+    host_.Show();
     tree_.NodeClick = [this](const zel::TreeNode& n) { clicked_.push_back(n.Key()); };
   }
-  void TearDown() override { DestroyWindow(host_); }
 
   void ClickNode(const zel::TreeNode& node) {
-    ASSERT_TRUE(zeltest::ClickTreeItem(tree_.tree(), node.Handle(), host_));
+    ASSERT_TRUE(zeltest::ClickTreeItem(host_.hwnd(), tree_.hwnd(), node.Handle()));
   }
+  void ClickAt(POINT p) { zeltest::ClickAt(host_.hwnd(), p); }
 
-  HWND host_ = nullptr;
-  zel::TreeView tree_;
+  zeltest::TestForm host_;
+  zel::TreeView tree_{L"tree"};
   std::vector<std::wstring> clicked_;
 };
 
 TEST_F(ChannelTree, FillAddsEveryEntryInTableOrderCollapsedAndUnselected) {
   zel::FillChannelTree(tree_);
-  HWND tree = tree_.tree();
+  HWND tree = tree_.hwnd();
   EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 185);
   EXPECT_EQ(tree_.Nodes.Count(), 185u);
   EXPECT_EQ(Next(tree, nullptr, TVGN_CARET), nullptr);
@@ -88,7 +88,7 @@ TEST_F(ChannelTree, NodesRefuseDuplicateKeysUnknownRelativesAndOtherRelationship
   EXPECT_FALSE(tree_.Nodes.Add(L"nobody", zel::tvwChild, L"d", L"orphan"));
   EXPECT_FALSE(tree_.Nodes.Add(L"g", 1, L"e", L"last"));
   EXPECT_EQ(tree_.Nodes.Count(), 2u);
-  EXPECT_EQ(SendMessageW(tree_.tree(), TVM_GETCOUNT, 0, 0), 2);
+  EXPECT_EQ(SendMessageW(tree_.hwnd(), TVM_GETCOUNT, 0, 0), 2);
   // Keys are compared exactly.
   EXPECT_TRUE(tree_.Nodes.Add(std::nullopt, std::nullopt, L"G", L"other"));
 }
@@ -99,7 +99,7 @@ TEST_F(ChannelTree, MouseClickOnANodeRaisesNodeClickEveryTime) {
   ClickNode(*group);
   ASSERT_EQ(clicked_, std::vector<std::wstring>{L"zhongyang"});
   // Open the group and click one of its channels, twice.
-  SendMessageW(tree_.tree(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group->Handle()));
+  SendMessageW(tree_.hwnd(), TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group->Handle()));
   const zel::TreeNode* cctv1 = tree_.Nodes.Item(L"cctv1");
   ClickNode(*cctv1);
   ClickNode(*cctv1);
@@ -109,15 +109,15 @@ TEST_F(ChannelTree, MouseClickOnANodeRaisesNodeClickEveryTime) {
 TEST_F(ChannelTree, ClickOnEmptySpaceRaisesNothingKeyboardSelectionDoes) {
   zel::FillChannelTree(tree_);
   RECT rc;
-  GetClientRect(tree_.tree(), &rc);
+  GetClientRect(tree_.hwnd(), &rc);
   POINT blank{rc.right - 5, rc.bottom - 5};  // below the 22 collapsed roots
-  ClientToScreen(tree_.tree(), &blank);
-  zeltest::ClickAt(blank, host_);
+  ClientToScreen(tree_.hwnd(), &blank);
+  ClickAt(blank);
   EXPECT_TRUE(clicked_.empty());
 
   ClickNode(*tree_.Nodes.Item(L"zhongyffang"));
   clicked_.clear();
-  SetFocus(tree_.tree());
+  SetFocus(tree_.hwnd());
   keybd_event(VK_DOWN, 0, 0, 0);
   keybd_event(VK_DOWN, 0, KEYEVENTF_KEYUP, 0);
   zeltest::PumpMessages(300ms);

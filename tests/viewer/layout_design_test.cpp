@@ -65,11 +65,11 @@ TEST_F(MainWindow, ControlsSitInTheirContainersAtTheTablesTwipsInPixels) {
   };
   const Expected table[] = {
       {"picMain", picMain(), form.hwnd(), {0, 0, 743, 363}},  // after Form_Resize
-      {"TreeView1", form.hostTreeView1.hwnd(), picMain(), {0, 0, 153, 361}},
+      {"TreeView1", form.TreeView1.hwnd(), picMain(), {0, 0, 153, 361}},
       {"Image2", form.Image2.hwnd(), picMain(), {152, -32, 10, 401}},
       {"Image1", form.Image1.hwnd(), picMain(), {152, -32, 9, 403}},
-      {"wmp1", form.hostwmp1.hwnd(), picMain(), {160, 0, 393, 361}},
-      {"WebBrowser1", form.hostWebBrowser1.hwnd(), picMain(), {552, -8, 193, 441}},
+      {"wmp1", form.wmp1.hwnd(), picMain(), {160, 0, 393, 361}},
+      {"WebBrowser1", form.WebBrowser1.hwnd(), picMain(), {552, -8, 193, 441}},
       {"Label1", form.Label1.hwnd(), picMain(), {504, 336, 41, 17}},
       {"fmMain(0)", form.fmMain(0).hwnd(), picMain(), {400, 608, 143, 157}},
       {"Picture1(0)", form.Picture1(0).hwnd(), form.fmMain(0).hwnd(), {6, 16, 133, 133}},
@@ -80,7 +80,7 @@ TEST_F(MainWindow, ControlsSitInTheirContainersAtTheTablesTwipsInPixels) {
       {"optStyle(4)", form.optStyle(4).hwnd(), form.Picture1(0).hwnd(), {6, 78, 85, 15}},
       {"optStyle(5)", form.optStyle(5).hwnd(), form.Picture1(0).hwnd(), {6, 96, 81, 15}},
       {"optStyle(6)", form.optStyle(6).hwnd(), form.Picture1(0).hwnd(), {6, 116, 81, 15}},
-      {"Scriptlet1", form.hostScriptlet1.hwnd(), picMain(), {176, 416, 89, 25}},
+      {"Scriptlet1", form.Scriptlet1.hwnd(), picMain(), {176, 416, 89, 25}},
   };
   for (const Expected& e : table) {
     SCOPED_TRACE(e.name);
@@ -100,7 +100,7 @@ TEST_F(MainWindow, ControlsSitInTheirContainersAtTheTablesTwipsInPixels) {
 TEST_F(MainWindow, SiteLinkLiesOnThePlayerAndAboveIt) {
   ShowAndSettle();
   const RECT label = RectInParent(form.Label1.hwnd());
-  const RECT player = RectInParent(form.hostwmp1.hwnd());
+  const RECT player = RectInParent(form.wmp1.hwnd());
   RECT both{};
   IntersectRect(&both, &label, &player);
   EXPECT_TRUE(EqualRect(&both, &label)) << "Label1 outside the player";
@@ -118,14 +118,14 @@ TEST_F(MainWindow, OnlyTreeBarPlayerAndBrowserAreInViewAtDesignSize) {
   RECT client{};
   GetClientRect(form.hwnd(), &client);
   // Below the design client height: they come into view only in a taller window.
-  for (HWND below : {form.fmMain(0).hwnd(), form.hostScriptlet1.hwnd()}) {
+  for (HWND below : {form.fmMain(0).hwnd(), form.Scriptlet1.hwnd()}) {
     RECT r{};
     GetWindowRect(below, &r);
     MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&r), 2);
     EXPECT_GE(r.top, client.bottom);
   }
-  for (HWND seen : {form.hostTreeView1.hwnd(), form.Image2.hwnd(), form.hostwmp1.hwnd(),
-                    form.hostWebBrowser1.hwnd()}) {
+  for (HWND seen :
+       {form.TreeView1.hwnd(), form.Image2.hwnd(), form.wmp1.hwnd(), form.WebBrowser1.hwnd()}) {
     RECT r{}, in_view{};
     GetWindowRect(seen, &r);
     MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&r), 2);
@@ -185,7 +185,7 @@ TEST_F(MainWindow, CaptionsFontsAndColoursAreTheDesigns) {
     EXPECT_EQ(lf.lfHeight, -11);
   }
 
-  auto tree_font = reinterpret_cast<HFONT>(SendMessageW(form.TreeView1.tree(), WM_GETFONT, 0, 0));
+  auto tree_font = reinterpret_cast<HFONT>(SendMessageW(form.TreeView1.hwnd(), WM_GETFONT, 0, 0));
   const LOGFONTW tf = FontOf(tree_font);
   EXPECT_STREQ(tf.lfFaceName, L"Tahoma");
   EXPECT_EQ(tf.lfHeight, -12);
@@ -198,9 +198,7 @@ int ArrowDirection(const zel::Picture& picture) {
   BITMAPINFO bi{};
   bi.bmiHeader = {sizeof(BITMAPINFOHEADER), w, -h, 1, 32, BI_RGB};
   std::vector<uint32_t> pixels(static_cast<size_t>(w) * h);
-  HDC screen = GetDC(nullptr);
-  GetDIBits(screen, picture.Handle(), 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
-  ReleaseDC(nullptr, screen);
+  GetDIBits(zel::WindowDc().dc(), picture.Handle(), 0, h, pixels.data(), &bi, DIB_RGB_COLORS);
   double ink = 0, moment = 0;
   int first = w, last = -1;
   for (int y = h / 2 - 20; y < h / 2 + 20; ++y)

@@ -39,7 +39,7 @@ TEST_F(MainWindow, ResizeFollowsTheClientAreaAtOtherSizes) {
 // Stands in for the browser's reload, which sends no request under Wine.
 struct BrowserRefreshes {
   explicit BrowserRefreshes(frmMain& form) {
-    form.hostWebBrowser1.SetRefreshAction([this] {
+    form.WebBrowser1.SetRefreshAction([this] {
       ++count;
       return true;
     });
@@ -84,7 +84,7 @@ class PaintRecorder {
       if (!c->hwnd()) continue;
       Watch(c->hwnd(), FullName(*c));
       // Inner windows of hosted controls; the form layer's own are listed already.
-      if (dynamic_cast<zel::HostedControl*>(c))
+      if (dynamic_cast<zel::ActiveXControl*>(c))
         for (HWND child : zeltest::ChildWindows(c->hwnd())) Watch(child, FullName(*c));
     }
   }
@@ -128,7 +128,7 @@ TEST_F(MainWindow, EveryResizeRefreshesEveryControlInControlOrder) {
   ASSERT_EQ(form.SetHeight(12750), zel::Outcome::kDone);
   Settle();
   PaintRecorder paints(form);
-  form.hostWebBrowser1.SetRefreshAction([&] {
+  form.WebBrowser1.SetRefreshAction([&] {
     paints.Record(L"WebBrowser1 reload");
     return true;
   });

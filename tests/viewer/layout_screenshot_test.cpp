@@ -45,7 +45,7 @@ TEST_F(MainWindow, ScreenshotsAtDesignAndNarrowWidth) {
   const Capture design = CaptureScreen(window);
   ASSERT_TRUE(SavePng(ScreenshotDir() + L"\\main_design.png", design));
   // The tree shows its channel names: text in its first rows.
-  EXPECT_GT(InkIn(design, window, form.TreeView1.tree(), {20, 2, 150, 60}), 100);
+  EXPECT_GT(InkIn(design, window, form.TreeView1.hwnd(), {20, 2, 150, 60}), 100);
   // The bar's arrow is on screen at mid-height of the bar.
   POINT arrow{156, 168};
   ClientToScreen(form.picMain.hwnd(), &arrow);

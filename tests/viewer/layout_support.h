@@ -10,7 +10,7 @@
 
 #include "support/message_pump.h"
 #include "support/window_list.h"
-#include "viewer/frmMain.h"
+#include "viewer/frm_main.h"
 
 namespace layout_test {
 

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "skin/frame_input.h"
-#include "skin/style_presets.h"
-#include "subclass/PropertyRegistry.h"
+#include "subclass/property_registry.h"
 #include "support/freed_memory.h"
+#include "viewer/style_presets.h"
 #include "support/screen_capture.h"
 #include "support/wine_path.h"
 #include "viewer_fixture.h"
@@ -36,23 +36,23 @@ class SkinPresets : public StartedViewer {
     EXPECT_EQ(skin->p_ControlHasInactive(), -1);
     EXPECT_EQ(skin->p_ControlButtonPosition(), -1);
     EXPECT_EQ(skin->p_Offset(), 0);
-    EXPECT_EQ(skin->p_ButtonHeight(), row.ButtonHeight);
-    EXPECT_EQ(skin->p_ButtonWidth(), row.ButtonWidth);
-    EXPECT_EQ(skin->p_ButtonOffsetX(), row.ButtonOffsetX);
-    EXPECT_EQ(skin->p_ButtonOffsetY(), row.ButtonOffsetY);
-    EXPECT_EQ(skin->p_LeftEnd(), row.LeftEnd);
-    EXPECT_EQ(skin->p_ActiveRight(), row.ActiveRight);
-    EXPECT_EQ(skin->p_RightEnd(), row.RightEnd);
-    EXPECT_EQ(skin->p_LeftBorderWidth(), row.LeftBorderWidth);
-    EXPECT_EQ(skin->p_RightBorderWidth(), row.RightBorderWidth);
-    EXPECT_EQ(skin->p_TopBorderHeight(), row.TopBorderHeight);
-    EXPECT_EQ(skin->p_BottomBorderHeight(), row.BottomBorderHeight);
+    EXPECT_EQ(skin->p_ButtonHeight(), row.frame.ButtonHeight);
+    EXPECT_EQ(skin->p_ButtonWidth(), row.frame.ButtonWidth);
+    EXPECT_EQ(skin->p_ButtonOffsetX(), row.frame.ButtonOffsetX);
+    EXPECT_EQ(skin->p_ButtonOffsetY(), row.frame.ButtonOffsetY);
+    EXPECT_EQ(skin->p_LeftEnd(), row.frame.LeftEnd);
+    EXPECT_EQ(skin->p_ActiveRight(), row.frame.ActiveRight);
+    EXPECT_EQ(skin->p_RightEnd(), row.frame.RightEnd);
+    EXPECT_EQ(skin->p_LeftBorderWidth(), row.frame.LeftBorderWidth);
+    EXPECT_EQ(skin->p_RightBorderWidth(), row.frame.RightBorderWidth);
+    EXPECT_EQ(skin->p_TopBorderHeight(), row.frame.TopBorderHeight);
+    EXPECT_EQ(skin->p_BottomBorderHeight(), row.frame.BottomBorderHeight);
     // The pictures have the sizes the metrics are measured against.
     const zel::Picture caption = skin->p_Caption();
-    EXPECT_EQ(caption.Width(), row.RightEnd + 4 * row.ButtonWidth);
-    EXPECT_EQ(caption.Height(), 2 * row.ButtonHeight);
-    EXPECT_EQ(skin->p_Borders().Width(), 7 * row.LeftBorderWidth);
-    EXPECT_EQ(skin->p_Borders().Height(), row.LeftBorderWidth);
+    EXPECT_EQ(caption.Width(), row.frame.RightEnd + 4 * row.frame.ButtonWidth);
+    EXPECT_EQ(caption.Height(), 2 * row.frame.ButtonHeight);
+    EXPECT_EQ(skin->p_Borders().Width(), 7 * row.frame.LeftBorderWidth);
+    EXPECT_EQ(skin->p_Borders().Height(), row.frame.LeftBorderWidth);
   }
 
   // Every tagged control carries the style's colours, read back by name.
@@ -80,10 +80,10 @@ class SkinPresets : public StartedViewer {
     GetClientRect(form.hwnd(), &client);
     POINT origin{0, 0};
     ClientToScreen(form.hwnd(), &origin);
-    EXPECT_EQ(origin.x - window.left, row.LeftBorderWidth);
-    EXPECT_EQ(origin.y - window.top, 2 * row.ButtonHeight);
-    EXPECT_EQ(window.right - (origin.x + client.right), row.RightBorderWidth);
-    EXPECT_EQ(window.bottom - (origin.y + client.bottom), row.LeftBorderWidth);
+    EXPECT_EQ(origin.x - window.left, row.frame.LeftBorderWidth);
+    EXPECT_EQ(origin.y - window.top, 2 * row.frame.ButtonHeight);
+    EXPECT_EQ(window.right - (origin.x + client.right), row.frame.RightBorderWidth);
+    EXPECT_EQ(window.bottom - (origin.y + client.bottom), row.frame.LeftBorderWidth);
   }
 
   // The client area is inset as the system's own frame insets it.
@@ -243,7 +243,7 @@ class SkinWithoutCodeMemory : public SkinPresets {
 };
 
 TEST_F(SkinWithoutCodeMemory, StartAndStyleClicksGoOnWithTheStandardFrame) {
-  EXPECT_EQ(SendMessageW(form.TreeView1.tree(), TVM_GETCOUNT, 0, 0), 185);
+  EXPECT_EQ(SendMessageW(form.TreeView1.hwnd(), TVM_GETCOUNT, 0, 0), 185);
   EXPECT_EQ(form.Skin(), nullptr);
   ExpectStandardFrame();
   Click(4);

@@ -35,7 +35,7 @@ TEST_F(StartedViewer, BrowserIsSilent) {
 }
 
 TEST_F(StartedViewer, StartFillsTheTreeCollapsedWithNothingSelected) {
-  HWND tree = form.TreeView1.tree();
+  HWND tree = form.TreeView1.hwnd();
   EXPECT_EQ(SendMessageW(tree, TVM_GETCOUNT, 0, 0), 185);
   int roots = 0;
   for (HTREEITEM r = Next(tree, nullptr, TVGN_ROOT); r; r = Next(tree, r, TVGN_NEXT)) {
@@ -50,12 +50,12 @@ TEST_F(StartedViewer, StartFillsTheTreeCollapsedWithNothingSelected) {
 
 // A real mouse click on a channel of the real tree in the real window.
 TEST_F(StartedViewer, ClickingAChannelInTheTreePlaysItAndOpensItsGuide) {
-  HWND tree = form.TreeView1.tree();
+  HWND tree = form.TreeView1.hwnd();
   const zel::TreeNode* group = form.TreeView1.Nodes.Item(L"shuu");
   SendMessageW(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(group->Handle()));
   auto click = [&](const wchar_t* key) {
     ASSERT_TRUE(
-        zeltest::ClickTreeItem(tree, form.TreeView1.Nodes.Item(key)->Handle(), form.hwnd()));
+        zeltest::ClickTreeItem(form.hwnd(), tree, form.TreeView1.Nodes.Item(key)->Handle()));
   };
   click(L"qqqp3");
   EXPECT_EQ(form.wmp1.URL(), Stream(L"/tv/sho7/3.asx"));

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/style_presets.h"
 #include "support/child_process.h"
+#include "viewer/style_presets.h"
 #include "support/http_server.h"
 #include "support/window_list.h"
 #include "support/wine_path.h"
@@ -44,8 +44,8 @@ void ExpectFrostFrame(HWND hwnd) {
   GetWindowRect(hwnd, &window);
   POINT origin{0, 0};
   ClientToScreen(hwnd, &origin);
-  EXPECT_EQ(origin.x - window.left, frost.LeftBorderWidth);
-  EXPECT_EQ(origin.y - window.top, 2 * frost.ButtonHeight);
+  EXPECT_EQ(origin.x - window.left, frost.frame.LeftBorderWidth);
+  EXPECT_EQ(origin.y - window.top, 2 * frost.frame.ButtonHeight);
 }
 
 const std::wstring kViewer = zeltest::WinePath(ZEL_VIEWER_EXE);

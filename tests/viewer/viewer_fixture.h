@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "support/http_server.h"
-#include "viewer/frmMain.h"
+#include "viewer/frm_main.h"
 #include "viewer/zel_config.h"
 
 namespace zeltest {

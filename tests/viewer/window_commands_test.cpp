@@ -59,7 +59,7 @@ TEST_F(MainWindow, WidenNarrowWidenAlternatesWidthAndArrow) {
 TEST_F(MainWindow, ResizeRunsBeforeTheArrowsSwap) {
   ShowAndSettle();
   std::vector<std::pair<bool, bool>> seen;  // Image1, Image2 visible during Form_Resize
-  form.hostWebBrowser1.SetRefreshAction([&] {
+  form.WebBrowser1.SetRefreshAction([&] {
     seen.emplace_back(form.Image1.Visible(), form.Image2.Visible());
     return true;
   });
@@ -75,7 +75,7 @@ TEST_F(MainWindow, WideningAWideWindowChangesOnlyTheArrow) {
   form.Image1_Click();
   const RECT wide = OuterRect(form);
   int resizes = 0;
-  form.hostWebBrowser1.SetRefreshAction([&] { return ++resizes > 0; });
+  form.WebBrowser1.SetRefreshAction([&] { return ++resizes > 0; });
   form.Image2.SetVisible(false);
   form.Image1.SetVisible(true);
   form.Image1_Click();

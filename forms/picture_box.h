@@ -1,0 +1,34 @@
+// PictureBox: a child window with a background colour and an optional picture,
+// which can contain other controls.
+#pragma once
+
+#include "forms/painted_control.h"
+#include "graphics/picture.h"
+
+namespace zel {
+
+class PictureBox : public ContainerControl {
+ public:
+  explicit PictureBox(std::wstring name, std::optional<int16_t> index = std::nullopt);
+  ~PictureBox() override;
+
+  bool Create(Container& parent, const Bounds& design);
+
+  std::optional<OleColor> ForeColor() const override { return fore_color_; }
+  Outcome SetForeColor(OleColor color) override;
+  std::optional<OleColor> BackColor() const override { return back_color_; }
+  Outcome SetBackColor(OleColor color) override;
+
+  const zel::Picture& Picture() const { return picture_; }
+  void SetPicture(zel::Picture picture);
+
+  void PaintSurface(HDC dc) override;
+
+ private:
+  OleColor fore_color_ = 0x80000012;  // button text
+  OleColor back_color_ = 0x8000000F;  // button face
+  UniqueBrush back_brush_;
+  zel::Picture picture_;
+};
+
+}  // namespace zel

@@ -1,0 +1,10 @@
+#include "graphics/color.h"
+
+namespace zel {
+
+COLORREF ResolveColor(OleColor color) {
+  if (color & 0x80000000u) return GetSysColor(static_cast<int>(color & 0xFFu));
+  return color & 0x00FFFFFFu;
+}
+
+}  // namespace zel

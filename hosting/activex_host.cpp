@@ -1,0 +1,67 @@
+#include "hosting/activex_host.h"
+
+namespace zel {
+
+namespace {
+
+using AtlAxWinInitFn = BOOL(WINAPI*)();
+using AtlAxGetFn = HRESULT(WINAPI*)(HWND, IUnknown**);
+
+// atl.dll stays loaded for the life of the process: hosted controls live in it.
+struct AtlHost {
+  HMODULE module = nullptr;
+  AtlAxGetFn getControl = nullptr;
+  AtlAxGetFn getHost = nullptr;
+  bool ready = false;
+
+  AtlHost() {
+    module = LoadLibraryExW(L"atl.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    if (!module) return;
+    auto init = reinterpret_cast<AtlAxWinInitFn>(
+        reinterpret_cast<void*>(GetProcAddress(module, "AtlAxWinInit")));
+    getControl = reinterpret_cast<AtlAxGetFn>(
+        reinterpret_cast<void*>(GetProcAddress(module, "AtlAxGetControl")));
+    getHost = reinterpret_cast<AtlAxGetFn>(
+        reinterpret_cast<void*>(GetProcAddress(module, "AtlAxGetHost")));
+    ready = init && getControl && init();
+  }
+};
+
+AtlHost& Atl() {
+  static AtlHost atl;
+  return atl;
+}
+
+}  // namespace
+
+ActiveXHost::~ActiveXHost() { Destroy(); }
+
+bool ActiveXHost::Create(HWND parent, int x, int y, int cx, int cy, const wchar_t* control) {
+  Destroy();
+  AtlHost& atl = Atl();
+  if (!atl.ready) return false;
+  hwnd_ = CreateWindowExW(0, L"AtlAxWin", control, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y,
+                          cx, cy, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  if (!hwnd_) return false;
+  IUnknown* unknown = nullptr;
+  if (FAILED(atl.getControl(hwnd_, &unknown)) || !unknown) {
+    Destroy();
+    return false;
+  }
+  control_.Attach(unknown);
+  return true;
+}
+
+void ActiveXHost::Destroy() {
+  control_.Reset();
+  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+  hwnd_ = nullptr;
+}
+
+Microsoft::WRL::ComPtr<IUnknown> ActiveXHost::host() const {
+  Microsoft::WRL::ComPtr<IUnknown> p;
+  if (hwnd_ && Atl().getHost) Atl().getHost(hwnd_, p.GetAddressOf());
+  return p;
+}
+
+}  // namespace zel

@@ -1,0 +1,85 @@
+// The window's looks: the style chooser, the presets it applies, the skin start.
+#include "graphics/image_decoder.h"
+#include "viewer/style_presets.h"
+#include "viewer/frm_main.h"
+#include "viewer/skin_resource_ids.h"
+
+void frmMain::LoadSkinPictures() {
+  // JPEG and GIF pictures, decoded by the system's image codecs.
+  const HMODULE module = GetModuleHandleW(nullptr);
+  for (int16_t i = 0; i < static_cast<int16_t>(picResource.Count()); ++i)
+    picResource(i).SetPicture(zel::LoadPictureResource(module, IDR_SKIN_PICTURE_0 + i));
+}
+
+namespace {
+
+// A frame object, or none when the engine gets no memory for its code: like any
+// failing statement of the skin, that leaves the window with its standard frame.
+NeoClassPtr New_Skin() {
+  try {
+    return NeoClassPtr(new cNeoClass);
+  } catch (...) {
+    return nullptr;
+  }
+}
+
+}  // namespace
+
+void frmMain::SkinStart() {
+  m_Skin = New_Skin();
+  // As a user's click would: its handler applies the style.
+  optStyle(0).SetValue(true);
+}
+
+void frmMain::optStyle_Click(int16_t Index) {
+  if (std::optional<int16_t> style = zel::StyleForOption(Index)) Set_Skin(*style);
+}
+
+// An unknown style number changes nothing: the window keeps its frame and colours.
+void frmMain::Set_Skin(int16_t style) {
+  const zel::StylePreset* preset = zel::FindStylePreset(style);
+  if (!preset) return;
+
+  // The old frame object detaches as it goes, so two never draw the window. It
+  // stays in memory while a handler of its own still runs (a click dispatched
+  // from its drag loop or a menu loop).
+  m_Skin.reset();
+  m_Skin = New_Skin();
+  if (m_Skin) {
+    cNeoClass& skin = *m_Skin;
+    const FrameDescription& frame = preset->frame;
+    skin.p_Caption(picResource(static_cast<int16_t>(preset->CaptionIndex())).Picture());
+    skin.p_Borders(picResource(static_cast<int16_t>(preset->BordersIndex())).Picture());
+    skin.p_BorderHasInactive(frame.BorderHasInactive);
+    skin.p_ControlHasInactive(frame.ControlHasInactive);
+    skin.p_ButtonHeight(frame.ButtonHeight);
+    skin.p_ButtonWidth(frame.ButtonWidth);
+    skin.p_ControlButtonPosition(frame.ControlButtonPosition);
+    skin.p_ButtonOffsetX(frame.ButtonOffsetX);
+    skin.p_ButtonOffsetY(frame.ButtonOffsetY);
+    skin.p_LeftEnd(frame.LeftEnd);
+    skin.p_ActiveRight(frame.ActiveRight);
+    skin.p_RightEnd(frame.RightEnd);
+    skin.p_Offset(frame.Offset);
+    skin.p_LeftBorderWidth(frame.LeftBorderWidth);
+    skin.p_RightBorderWidth(frame.RightBorderWidth);
+    skin.p_BottomBorderHeight(frame.BottomBorderHeight);
+    skin.p_TopBorderHeight(frame.TopBorderHeight);
+    skin.Attach(*this);
+  }
+
+  // Colours: each statement stands alone; a property a control lacks is skipped.
+  if (preset->SetsBorder) {
+    spBorder.SetBorderWidth(preset->BorderWidth);
+    spBorder.SetBorderColor(preset->BorderColor);
+  }
+  for (zel::Control* control : Controls()) {
+    if (control->Tag() == zel::kStyledTag) {
+      control->SetColorProperty(L"ForeColor", preset->ForeColor);
+      control->SetColorProperty(L"BackColor", preset->BackColor);
+    } else if (control->Tag() == zel::kAltStyledTag) {
+      control->SetColorProperty(L"ForeColor", preset->ForeColor);
+      control->SetColorProperty(L"BackColor", preset->AltBackColor);
+    }
+  }
+}
