@@ -21,7 +21,7 @@ struct FormDesign {
   float client_height = 0;  // twips
   FontDescription font;
   DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  OleColor back_color = 0x8000000F;  // button face
+  OleColor back_color = kButtonFace;
 };
 
 class Form : public FormWindow, public Container, private WindowTarget {

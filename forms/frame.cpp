@@ -46,11 +46,16 @@ void Frame::PaintSurface(HDC dc) {
   if (!caption_.empty()) {
     SIZE extent{};
     GetTextExtentPoint32W(dc, caption_.c_str(), static_cast<int>(caption_.size()), &extent);
-    RECT text{8, 0, 8 + extent.cx + 4, tm.tmHeight};
+    // The caption interrupts the box's top edge a little right of its corner,
+    // on a gap slightly wider than the text.
+    constexpr int kCaptionLeft = 8;
+    constexpr int kCaptionPadding = 2;
+    RECT text{kCaptionLeft, 0, kCaptionLeft + extent.cx + 2 * kCaptionPadding, tm.tmHeight};
     FillRect(dc, &text, back.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ResolveColor(fore_color_));
-    TextOutW(dc, text.left + 2, 0, caption_.c_str(), static_cast<int>(caption_.size()));
+    TextOutW(dc, text.left + kCaptionPadding, 0, caption_.c_str(),
+             static_cast<int>(caption_.size()));
   }
   PaintWindowlessChildren(dc);
 }

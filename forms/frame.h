@@ -24,8 +24,8 @@ class Frame : public ContainerControl {
 
  private:
   std::wstring caption_;
-  OleColor fore_color_ = 0x80000012;  // button text
-  OleColor back_color_ = 0x8000000F;  // button face
+  OleColor fore_color_ = kButtonText;
+  OleColor back_color_ = kButtonFace;
 };
 
 }  // namespace zel

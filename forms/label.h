@@ -27,8 +27,8 @@ class Label : public ClickableControl {
   void Paint(HDC dc) override;
 
   std::wstring caption_;
-  OleColor fore_color_ = 0x80000012;  // button text
-  OleColor back_color_ = 0x8000000F;  // button face
+  OleColor fore_color_ = kButtonText;
+  OleColor back_color_ = kButtonFace;
   BackStyle back_style_ = BackStyle::kOpaque;
 };
 

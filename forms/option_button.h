@@ -39,8 +39,8 @@ class OptionButton : public Control {
 
   std::wstring caption_;
   bool value_ = false;
-  OleColor fore_color_ = 0x80000012;  // button text
-  OleColor back_color_ = 0x8000000F;  // button face
+  OleColor fore_color_ = kButtonText;
+  OleColor back_color_ = kButtonFace;
   UniqueBrush back_brush_;
 };
 

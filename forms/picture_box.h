@@ -25,8 +25,8 @@ class PictureBox : public ContainerControl {
   void PaintSurface(HDC dc) override;
 
  private:
-  OleColor fore_color_ = 0x80000012;  // button text
-  OleColor back_color_ = 0x8000000F;  // button face
+  OleColor fore_color_ = kButtonText;
+  OleColor back_color_ = kButtonFace;
   UniqueBrush back_brush_;
   zel::Picture picture_;
 };

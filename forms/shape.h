@@ -26,8 +26,8 @@ class Shape : public Control {
 
  private:
   int border_width_ = 1;
-  OleColor border_color_ = 0x80000008;  // window text
-  OleColor back_color_ = 0x80000005;    // window background
+  OleColor border_color_ = kWindowText;
+  OleColor back_color_ = kWindowBackground;
   bool opaque_ = false;
 };
 

@@ -48,12 +48,6 @@ const TreeNode* TreeNodes::FromHandle(HTREEITEM item) const {
   return reinterpret_cast<const TreeNode*>(tv.lParam);
 }
 
-void TreeNodes::Clear() {
-  if (tree_) SendMessageW(tree_, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-  byKey_.clear();
-  nodes_.clear();
-}
-
 TreeView::TreeView(std::wstring name, std::optional<int16_t> index)
     : Control(std::move(name), index) {}
 

@@ -46,7 +46,6 @@ class TreeNodes {
   size_t Count() const { return nodes_.size(); }
   const TreeNode* Item(std::wstring_view key) const;
   const TreeNode* FromHandle(HTREEITEM item) const;
-  void Clear();
 
  private:
   friend class TreeView;

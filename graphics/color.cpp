@@ -3,8 +3,10 @@
 namespace zel {
 
 COLORREF ResolveColor(OleColor color) {
-  if (color & 0x80000000u) return GetSysColor(static_cast<int>(color & 0xFFu));
-  return color & 0x00FFFFFFu;
+  constexpr OleColor kSystemColorIndex = 0xFFu;
+  constexpr OleColor kRgb = 0x00FFFFFFu;
+  if (color & kSystemColorFlag) return GetSysColor(static_cast<int>(color & kSystemColorIndex));
+  return color & kRgb;
 }
 
 }  // namespace zel

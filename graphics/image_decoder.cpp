@@ -46,7 +46,7 @@ Picture DecodePicture(const void* data, size_t size) {
 }
 
 Picture LoadPictureResource(HMODULE module, int id) {
-  HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), RT_RCDATA);
   if (!resource) return {};
   HGLOBAL loaded = LoadResource(module, resource);
   const void* data = loaded ? LockResource(loaded) : nullptr;

@@ -1,42 +1,16 @@
 #include "regtool/registration.h"
 
-#include <vector>
+#include "win32/process_start.h"
 
 namespace zelreg {
 
+// Never the bare name: the system would look for it in the current folder first.
 std::wstring RegistrarPath(SystemDirectoryFunction system_directory) {
-  std::vector<wchar_t> dir(MAX_PATH);
-  UINT n = system_directory(dir.data(), static_cast<UINT>(dir.size()));
-  if (n >= dir.size()) {
-    dir.resize(n + 1);
-    n = system_directory(dir.data(), static_cast<UINT>(dir.size()));
-  }
-  // Never the bare name: the system would look for it in the current folder first.
-  if (n == 0 || n >= dir.size()) return {};
-  std::wstring path(dir.data(), n);
-  if (path.back() != L'\\') path += L'\\';
-  return path + L"Regsvr32.exe";
+  return zel::PathInSystemFolder(system_directory, L"Regsvr32.exe");
 }
 
 DWORD StartMinimized(const std::wstring& registrar, const wchar_t* command_line) {
-  if (registrar.empty()) return ERROR_PATH_NOT_FOUND;
-  // CreateProcessW may write into the command line, so it gets a private copy.
-  std::wstring text = command_line;
-  STARTUPINFOW si{};
-  si.cb = sizeof(si);
-  si.dwFlags = STARTF_USESHOWWINDOW;
-  si.wShowWindow = SW_SHOWMINIMIZED;
-  PROCESS_INFORMATION pi{};
-  // The program is named by its full path so that nothing beside the tool or in the
-  // current folder can run in its place; the command-line text stays as given.
-  if (!CreateProcessW(registrar.c_str(), text.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &si, &pi)) {
-    DWORD error = GetLastError();
-    return error ? error : ERROR_GEN_FAILURE;
-  }
-  CloseHandle(pi.hThread);
-  CloseHandle(pi.hProcess);
-  return 0;
+  return zel::StartProcess(registrar, command_line, SW_SHOWMINIMIZED);
 }
 
 std::optional<StartFailure> StartRegistrations(const CommandStarter& start) {

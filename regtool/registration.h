@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include "win32/process_start.h"
+
 namespace zelreg {
 
 // The exact command lines, blanks included.
@@ -24,7 +26,7 @@ struct StartFailure {
 using CommandStarter = std::function<DWORD(const wchar_t* command_line)>;
 
 // Reads the system directory (GetSystemDirectoryW); replaceable by tests.
-using SystemDirectoryFunction = UINT(WINAPI*)(LPWSTR, UINT);
+using SystemDirectoryFunction = zel::SystemFolderFunction;
 
 // Full path of Regsvr32.exe in the system directory; empty when that cannot be read.
 std::wstring RegistrarPath(SystemDirectoryFunction system_directory = &GetSystemDirectoryW);

@@ -89,8 +89,9 @@ void cNeoClass::Window_Detach() {
 }
 
 bool cNeoClass::Is_MDIChild_Window(HWND hWnd) const {
-  char name[260] = {};
-  if (!GetClassNameA(GetParent(hWnd), name, 259)) return false;
+  constexpr int kLongestClassName = 256;
+  char name[kLongestClassName + 1] = {};
+  if (!GetClassNameA(GetParent(hWnd), name, kLongestClassName)) return false;
   return std::strcmp(name, "MDIClient") == 0;
 }
 

@@ -14,8 +14,8 @@ namespace {
 const zel::FontDescription kSansSerif{L"MS Sans Serif", 8.25f};
 const zel::FontDescription kTreeFont{L"Tahoma", 9.0f};
 const zel::FontDescription kLinkFont{L"黑体", 8.25f, GB2312_CHARSET};
-constexpr zel::OleColor kWindowBackground = 0x80000005;
-constexpr zel::OleColor kWindowText = 0x80000008;
+using zel::kWindowBackground;
+using zel::kWindowText;
 constexpr zel::OleColor kWhite = 0x00FFFFFF;
 constexpr zel::OleColor kGreen = 0x0000C000;
 constexpr zel::OleColor kLeafText = 0x00404040;

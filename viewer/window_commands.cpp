@@ -9,7 +9,6 @@
 namespace {
 constexpr float kWideWidth = 11260;   // twips, frame included: the guide in view
 constexpr float kNarrowWidth = 8400;  // the guide out of view
-constexpr int kMinimizedWithFocus = 2;
 }  // namespace
 
 // The width change raises Form_Resize before the arrows swap. A window that
@@ -27,5 +26,5 @@ void frmMain::Image2_Click() {
 }
 
 void frmMain::Label1_Click() {
-  launcher_->Start(std::wstring(L"Explorer ") + zel::kSiteHomePage, kMinimizedWithFocus);
+  launcher_->Start(std::wstring(L"Explorer ") + zel::kSiteHomePage, SW_SHOWMINIMIZED);
 }
