@@ -43,20 +43,9 @@ class RefusedStore {
   static inline std::string refused_;
 };
 
-class SubclassAttachErrors : public testing::Test {
+class SubclassAttachErrors : public EngineOnWindow {
  protected:
-  CallLog log;
-  TestWindow window{&log};
-  HWND h = window.hwnd();
-  const std::map<std::string, HANDLE> baseline = Properties(h);
-  const WNDPROC own = CurrentProc(h);
-  GSubclass engine;
   TestClient a{"A", &log, Response_Alone, 1};
-
-  void ExpectUntouched() {
-    EXPECT_EQ(Properties(h), baseline);
-    EXPECT_EQ(CurrentProc(h), own);
-  }
 };
 
 TEST_F(SubclassAttachErrors, DuplicateClientIsRefusedAndTheFirstKeepsWorking) {

@@ -8,20 +8,10 @@
 namespace subclass_test {
 namespace {
 
-class SubclassDispatch : public testing::Test {
+class SubclassDispatch : public EngineOnWindow {
  protected:
-  CallLog log;
-  TestWindow window{&log};
-  HWND h = window.hwnd();
-  const std::map<std::string, HANDLE> baseline = Properties(h);
-  const WNDPROC own = CurrentProc(h);
-  GSubclass engine;
-
   // Every test detaches all it attached: the window must be as it was.
-  void TearDown() override {
-    EXPECT_EQ(Properties(h), baseline);
-    EXPECT_EQ(CurrentProc(h), own);
-  }
+  void TearDown() override { ExpectUntouched(); }
 };
 
 TEST_F(SubclassDispatch, DetachingTheMiddleOfThreeClientsKeepsOrder) {

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <string>
@@ -93,5 +95,23 @@ std::map<std::string, HANDLE> AddedProperties(HWND hwnd,
 
 WNDPROC CurrentProc(HWND hwnd);
 std::string Decimal(HWND hwnd);
+
+// An engine and a test window whose properties and procedure are recorded
+// before the engine touches it.
+class EngineOnWindow : public testing::Test {
+ protected:
+  // The window's properties and procedure are as they were before the test.
+  void ExpectUntouched() {
+    EXPECT_EQ(Properties(h), baseline);
+    EXPECT_EQ(CurrentProc(h), own);
+  }
+
+  CallLog log;
+  TestWindow window{&log};
+  HWND h = window.hwnd();
+  const std::map<std::string, HANDLE> baseline = Properties(h);
+  const WNDPROC own = CurrentProc(h);
+  GSubclass engine;
+};
 
 }  // namespace subclass_test
