@@ -2,6 +2,8 @@
 // cursor and menu handling. Mouse handling on the frame is in neo_class_mouse.cpp.
 #include "skin/neo_class.h"
 
+#include "graphics/gdi.h"
+
 #include <windowsx.h>
 
 #include <cstring>
@@ -87,13 +89,12 @@ LRESULT cNeoClass::On_NcPaint() {
   if (!IsWindowVisible(Target_hWnd)) return 0;
   // A maximized MDI child has no frame of its own.
   if (IsZoomed(Target_hWnd) && Is_MDIChild) return 0;
-  HDC hdc = GetWindowDC(Target_hWnd);
-  if (!hdc) return 0;
+  const zel::WindowDc window(Target_hWnd, zel::WindowDc::kWholeWindow);
+  if (!window.dc()) return 0;
   RECT rc{};
   GetWindowRect(Target_hWnd, &rc);
   OffsetRect(&rc, -rc.left, -rc.top);
-  Paint_Frame(hdc, 0, 0, rc.right, rc.bottom);
-  ReleaseDC(Target_hWnd, hdc);
+  Paint_Frame(window.dc(), 0, 0, rc.right, rc.bottom);
   return 0;
 }
 

@@ -3,6 +3,8 @@
 
 #include <windowsx.h>
 
+#include "graphics/gdi.h"
+
 #include "skin/frame_input.h"
 #include "skin/frame_parts.h"
 
@@ -89,9 +91,10 @@ LRESULT cNeoClass::On_NcLButtonDown(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM 
     return 0;
   }
   const POINT p = Window_Cursor();
-  HDC hdc = GetWindowDC(Target_hWnd);
-  Press_Buttons(p.x, p.y, hdc);
-  ReleaseDC(Target_hWnd, hdc);
+  {
+    const zel::WindowDc window(Target_hWnd, zel::WindowDc::kWholeWindow);
+    Press_Buttons(p.x, p.y, window.dc());
+  }
   // The window's own procedure sizes from an edge or opens the system menu.
   Subclasser.Get_OldProc(hwnd, iMsg, static_cast<WPARAM>(code), lParam);
   Repaint_Frame(hwnd);
@@ -100,10 +103,9 @@ LRESULT cNeoClass::On_NcLButtonDown(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM 
 
 LRESULT cNeoClass::On_NcLButtonUp() {
   const POINT p = Window_Cursor();
-  HDC hdc = GetWindowDC(Target_hWnd);
-  Press_Buttons(p.x, p.y, hdc);
-  Release_Buttons(p.x, p.y, hdc);
-  ReleaseDC(Target_hWnd, hdc);
+  const zel::WindowDc window(Target_hWnd, zel::WindowDc::kWholeWindow);
+  Press_Buttons(p.x, p.y, window.dc());
+  Release_Buttons(p.x, p.y, window.dc());
   return 0;
 }
 

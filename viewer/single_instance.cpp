@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "win32/unique_handle.h"
+
 namespace zel {
 
 namespace {
@@ -12,20 +14,20 @@ constexpr wchar_t kBaseName[] = L"Zelvano.ZelvanoV2010.Running";
 
 // The SID of the user the process runs as, as text; empty when it cannot be read.
 std::wstring UserSid() {
-  HANDLE token = nullptr;
-  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
+  HANDLE opened = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &opened)) return {};
+  const UniqueHandle token(opened);
   DWORD size = 0;
-  GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+  GetTokenInformation(token.get(), TokenUser, nullptr, 0, &size);
   std::vector<BYTE> buffer(size);
   std::wstring text;
-  if (size && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
+  if (size && GetTokenInformation(token.get(), TokenUser, buffer.data(), size, &size)) {
     wchar_t* sid = nullptr;
     if (ConvertSidToStringSidW(reinterpret_cast<TOKEN_USER*>(buffer.data())->User.Sid, &sid)) {
       text = sid;
       LocalFree(sid);
     }
   }
-  CloseHandle(token);
   return text;
 }
 
@@ -41,13 +43,9 @@ std::wstring SingleInstance::ObjectName() {
 
 SingleInstance::SingleInstance() {
   const std::wstring name = ObjectName();
-  mutex_ = CreateMutexW(nullptr, FALSE, name.c_str());
+  mutex_.reset(CreateMutexW(nullptr, FALSE, name.c_str()));
   // Access denied means the name is held by an object of another user: not a copy of ours.
   another_ = mutex_ && GetLastError() == ERROR_ALREADY_EXISTS;
-}
-
-SingleInstance::~SingleInstance() {
-  if (mutex_) CloseHandle(mutex_);
 }
 
 }  // namespace zel

@@ -5,14 +5,13 @@
 
 #include <string>
 
+#include "win32/unique_handle.h"
+
 namespace zel {
 
 class SingleInstance {
  public:
   SingleInstance();
-  ~SingleInstance();
-  SingleInstance(const SingleInstance&) = delete;
-  SingleInstance& operator=(const SingleInstance&) = delete;
 
   // True when a copy that started earlier still runs.
   bool AnotherCopyRuns() const { return another_; }
@@ -21,7 +20,7 @@ class SingleInstance {
   static std::wstring ObjectName();
 
  private:
-  HANDLE mutex_ = nullptr;
+  UniqueHandle mutex_;
   bool another_ = false;
 };
 
