@@ -27,19 +27,12 @@ Picture DecodePicture(const void* data, size_t size) {
   UINT width = 0, height = 0;
   if (FAILED(pixels->GetSize(&width, &height)) || !width || !height) return {};
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = static_cast<LONG>(width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down, like the decoder's rows
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) return {};
-  Picture picture = Picture::FromBitmap(bitmap);  // owns it from here on
+  // Top-down, like the decoder's rows.
+  uint32_t* bits = nullptr;
+  Picture picture = Picture::New32(static_cast<int>(width), static_cast<int>(height), &bits);
+  if (!picture) return {};
   UINT stride = width * 4;
-  if (FAILED(pixels->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits))))
+  if (FAILED(pixels->CopyPixels(nullptr, stride, stride * height, reinterpret_cast<BYTE*>(bits))))
     return {};
   GdiFlush();
   return picture;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 
 namespace zel {
@@ -13,6 +14,9 @@ class Picture {
   Picture() = default;  // nothing
   // Takes ownership of the bitmap.
   static Picture FromBitmap(HBITMAP bitmap);
+  // A new 32-bit top-down bitmap of `width` × `height`, its pixels (0x00RRGGBB,
+  // row after row) writable through `*pixels`; nothing when it cannot be made.
+  static Picture New32(int width, int height, uint32_t** pixels);
 
   explicit operator bool() const { return bitmap_ != nullptr; }
   HBITMAP Handle() const { return bitmap_ ? bitmap_->handle : nullptr; }

@@ -20,20 +20,12 @@ uint32_t BordersPixel(int x, int y) {
 }
 
 zel::Picture MakePicture(int width, int height, uint32_t (*pixel)(int, int)) {
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = width;
-  bi.bmiHeader.biHeight = -height;  // top-down
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  bi.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  if (!bitmap) return {};
-  auto* p = static_cast<uint32_t*>(bits);
+  uint32_t* p = nullptr;
+  zel::Picture picture = zel::Picture::New32(width, height, &p);
+  if (!picture) return {};
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) p[y * width + x] = pixel(x, y);
-  return zel::Picture::FromBitmap(bitmap);
+  return picture;
 }
 
 RECT Skin::Insets() const {
