@@ -102,8 +102,8 @@ using zeltest::WindowText;
 // Top-level windows of process `pid` that pass `match`.
 std::vector<HWND> WindowsOf(DWORD pid, const std::function<bool(HWND)>& match) {
   std::vector<HWND> found;
-  for (HWND hwnd : zeltest::TopLevelWindows())
-    if (zeltest::OwnerProcess(hwnd) == pid && match(hwnd)) found.push_back(hwnd);
+  for (HWND hwnd : zeltest::TopLevelWindowsOf(pid))
+    if (match(hwnd)) found.push_back(hwnd);
   return found;
 }
 

@@ -22,10 +22,14 @@ std::vector<HWND> ChildWindows(HWND parent) {
   return windows;
 }
 
-DWORD OwnerProcess(HWND hwnd) {
-  DWORD owner = 0;
-  GetWindowThreadProcessId(hwnd, &owner);
-  return owner;
+std::vector<HWND> TopLevelWindowsOf(DWORD pid) {
+  std::vector<HWND> windows;
+  for (HWND hwnd : TopLevelWindows()) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == pid) windows.push_back(hwnd);
+  }
+  return windows;
 }
 
 std::wstring WindowText(HWND hwnd) {

@@ -13,8 +13,8 @@ namespace zeltest {
 std::vector<HWND> TopLevelWindows();
 // Every descendant of `parent`, depth first.
 std::vector<HWND> ChildWindows(HWND parent);
-// The id of the process that owns `hwnd`.
-DWORD OwnerProcess(HWND hwnd);
+// The top-level windows of process `pid`, in Z order.
+std::vector<HWND> TopLevelWindowsOf(DWORD pid);
 
 std::wstring WindowText(HWND hwnd);
 std::wstring ClassName(HWND hwnd);

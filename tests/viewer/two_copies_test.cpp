@@ -19,10 +19,8 @@ using namespace std::chrono_literals;
 
 // A top-level window of class `cls` owned by process `pid`.
 HWND FindTopLevel(DWORD pid, const wchar_t* cls, bool visibleOnly) {
-  for (HWND hwnd : zeltest::TopLevelWindows()) {
-    if (zeltest::OwnerProcess(hwnd) == pid && zeltest::ClassName(hwnd) == cls &&
-        (!visibleOnly || IsWindowVisible(hwnd)))
-      return hwnd;
+  for (HWND hwnd : zeltest::TopLevelWindowsOf(pid)) {
+    if (zeltest::ClassName(hwnd) == cls && (!visibleOnly || IsWindowVisible(hwnd))) return hwnd;
   }
   return nullptr;
 }
