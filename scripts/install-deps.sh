@@ -40,7 +40,13 @@ if [ ${#missing[@]} -eq 0 ] && [ ${#lane32_missing[@]} -eq 0 ]; then
   echo "install-deps: all packages present"
   exit 0
 fi
-$SUDO apt-get update -q
+# A mirror in mid-sync fails one index now and then: try again, then go on with
+# what was fetched (the install below fails for real if a package is missing).
+for attempt in 1 2 3; do
+  $SUDO apt-get update -q && break
+  echo "install-deps: apt-get update failed (attempt $attempt)" >&2
+  sleep $((attempt * 5))
+done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "install-deps: installing ${missing[*]}"
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q "${missing[@]}"
