@@ -1,5 +1,7 @@
 #include "hosting/activex_host.h"
 
+#include "win32/system_library.h"
+
 namespace zel {
 
 namespace {
@@ -15,14 +17,11 @@ struct AtlHost {
   bool ready = false;
 
   AtlHost() {
-    module = LoadLibraryExW(L"atl.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    module = LoadSystemLibrary(L"atl.dll");
     if (!module) return;
-    auto init = reinterpret_cast<AtlAxWinInitFn>(
-        reinterpret_cast<void*>(GetProcAddress(module, "AtlAxWinInit")));
-    getControl = reinterpret_cast<AtlAxGetFn>(
-        reinterpret_cast<void*>(GetProcAddress(module, "AtlAxGetControl")));
-    getHost = reinterpret_cast<AtlAxGetFn>(
-        reinterpret_cast<void*>(GetProcAddress(module, "AtlAxGetHost")));
+    auto init = LibraryFunction<AtlAxWinInitFn>(module, "AtlAxWinInit");
+    getControl = LibraryFunction<AtlAxGetFn>(module, "AtlAxGetControl");
+    getHost = LibraryFunction<AtlAxGetFn>(module, "AtlAxGetHost");
     ready = init && getControl && init();
   }
 };

@@ -10,6 +10,11 @@
 
 namespace zel::frame {
 
+// Undocumented messages with which themed Windows paint their caption and frame
+// directly, outside WM_NCPAINT.
+constexpr UINT kNcUahDrawCaption = 0x00AE;
+constexpr UINT kNcUahDrawFrame = 0x00AF;
+
 // Caption buttons, in the order they are packed from the right.
 enum Button { kClose = 0, kMaximize = 1, kMinimize = 2, kButtonCount = 3 };
 // Glyph columns of the caption picture's button area.

@@ -3,14 +3,34 @@
 
 #include <cstring>
 
+#include "graphics/gdi.h"
+#include "skin/frame_compositor.h"
+#include "skin/frame_parts.h"
+
 namespace {
 
 // The frame messages asked of the engine, in attachment order; WM_SIZE (MDI
-// children only) goes between the list and WM_DESTROY, which comes last.
-constexpr UINT kFrameMessages[] = {
-    WM_NCCALCSIZE,      WM_NCPAINT,   WM_NCACTIVATE, WM_NCLBUTTONDOWN, WM_NCLBUTTONUP,
-    WM_NCLBUTTONDBLCLK, WM_NCHITTEST, WM_SETCURSOR,  WM_INITMENU,      WM_INITMENUPOPUP,
-    WM_STYLECHANGED,    WM_SETTEXT,   WM_ACTIVATEAPP};
+// children only) goes between the list and WM_DESTROY, which comes last. The
+// caption-drawing messages of themed Windows and WM_SETICON are asked for so that
+// the system cannot paint its caption over the frame; WM_WINDOWPOSCHANGED keeps
+// the window region at the window's size.
+constexpr UINT kFrameMessages[] = {WM_NCCALCSIZE,
+                                   WM_NCPAINT,
+                                   WM_NCACTIVATE,
+                                   WM_NCLBUTTONDOWN,
+                                   WM_NCLBUTTONUP,
+                                   WM_NCLBUTTONDBLCLK,
+                                   WM_NCHITTEST,
+                                   WM_SETCURSOR,
+                                   WM_INITMENU,
+                                   WM_INITMENUPOPUP,
+                                   WM_STYLECHANGED,
+                                   WM_SETTEXT,
+                                   WM_ACTIVATEAPP,
+                                   zel::frame::kNcUahDrawCaption,
+                                   zel::frame::kNcUahDrawFrame,
+                                   WM_SETICON,
+                                   WM_WINDOWPOSCHANGED};
 
 // Attach runs with errors suppressed step by step: a failing step is skipped.
 template <class Step>
@@ -67,6 +87,11 @@ void cNeoClass::Attach(zel::FormWindow& mFrm) {
   Has_Close = (style & WS_SYSMENU) != 0;
   Is_Sizable = (style & WS_THICKFRAME) != 0;
 
+  // Said at once what Windows would decide at the first paint of our own, and the
+  // rounded corners of the themed frame's region are replaced by square ones.
+  zel::frame_compositor::UseOwnFrame(Target_hWnd);
+  Fit_Region();
+
   Run_Step([&] { mFrm.Refresh(); });
   // The frame change makes the system ask for the non-client size again. A hidden
   // window must not be activated by it (a visible one is activated just below).
@@ -106,7 +131,7 @@ void cNeoClass::Hook_Window(HWND hWnd) {
   Run_Step([&] { Subclasser.Attach_Message(this, Target_hWnd, WM_DESTROY); });
 }
 
-void cNeoClass::Unhook_Window() {
+void cNeoClass::Unhook_Window(bool destroying) {
   if (!Target_hWnd) return;
   for (UINT msg : kFrameMessages) Subclasser.Detach_Message(this, Target_hWnd, msg);
   // Detached whatever Is_MDIChild says now: the window may have changed parents
@@ -114,8 +139,34 @@ void cNeoClass::Unhook_Window() {
   Subclasser.Detach_Message(this, Target_hWnd, WM_SIZE);
   Is_MDIChild = false;
   Subclasser.Detach_Message(this, Target_hWnd, WM_DESTROY);
+  // Only now: removing the region moves the window, which must not fit it again.
+  Remove_Region(destroying);
   Target_hWnd = nullptr;
   Free_Removed_Menu();
+}
+
+void cNeoClass::Fit_Region() {
+  RECT rc{};
+  if (In_Fit_Region || !GetWindowRect(Target_hWnd, &rc)) return;
+  const SIZE size{rc.right - rc.left, rc.bottom - rc.top};
+  if (size.cx == Region_Size.cx && size.cy == Region_Size.cy) return;
+  zel::UniqueRegion region(CreateRectRgn(0, 0, size.cx, size.cy));
+  if (!region) return;
+  // Setting a region moves the window again, which comes back here.
+  In_Fit_Region = true;
+  const bool set = SetWindowRgn(Target_hWnd, region.get(), IsWindowVisible(Target_hWnd)) != 0;
+  In_Fit_Region = false;
+  if (!set) return;
+  (void)region.release();  // the window owns its region now
+  Region_Size = size;
+}
+
+void cNeoClass::Remove_Region(bool destroying) {
+  if (Region_Size.cx == 0 && Region_Size.cy == 0) return;
+  Region_Size = SIZE{};
+  // A window being destroyed frees its region itself.
+  if (!destroying && IsWindow(Target_hWnd))
+    SetWindowRgn(Target_hWnd, nullptr, IsWindowVisible(Target_hWnd));
 }
 
 void cNeoClass::Free_Removed_Menu() {
@@ -152,6 +203,10 @@ int32_t cNeoClass::ISubclass_MsgResponse() {
     case WM_NCLBUTTONDBLCLK:
     case WM_INITMENU:
     case WM_INITMENUPOPUP:
+    case WM_NCACTIVATE:
+    case WM_SETICON:
+    case zel::frame::kNcUahDrawCaption:
+    case zel::frame::kNcUahDrawFrame:
       return Response_Alone;
     default:
       return Response_Before;

@@ -84,14 +84,33 @@ class cNeoClass final : public ISubclass {
   const zel::MemorySurface& Surface_At(int index) const { return Surface.at(index); }
 
  private:
+  // Keeps the system from painting its own caption over the frame while the window's
+  // own procedure runs: WS_VISIBLE is off for the scope, and the style changes this
+  // makes are not answered with a repaint (In_SetCursor).
+  class Redraw_Lock {
+   public:
+    explicit Redraw_Lock(cNeoClass& frame);
+    ~Redraw_Lock();
+    Redraw_Lock(const Redraw_Lock&) = delete;
+    Redraw_Lock& operator=(const Redraw_Lock&) = delete;
+
+   private:
+    cNeoClass& frame_;
+    HWND hwnd_;
+    LONG style_;
+    bool was_in_set_cursor_;
+  };
+
   int32_t ISubclass_MsgResponse();
   LRESULT ISubclass_WindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
 
   // Attachment
   bool Is_MDIChild_Window(HWND hWnd) const;
   void Hook_Window(HWND hWnd);
-  void Unhook_Window();
+  void Unhook_Window(bool destroying = false);
   void Free_Removed_Menu();
+  void Fit_Region();
+  void Remove_Region(bool destroying);
   void Load_Picture(const zel::Picture& picture, int index);
   int Border_Tile_Size() const;
   void Recompute_Frame_Sizes();
@@ -112,6 +131,8 @@ class cNeoClass final : public ISubclass {
   LRESULT On_NcLButtonDown(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
   LRESULT On_NcLButtonUp();
   LRESULT On_SetCursor(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
+  LRESULT On_NcActivate(HWND hwnd, UINT iMsg, WPARAM wParam);
+  LRESULT Locked_OldProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
   LRESULT Repaint_Frame(HWND hwnd);
   POINT Window_Cursor() const;
   int32_t Hit_Test(POINT screen) const;
@@ -162,6 +183,8 @@ class cNeoClass final : public ISubclass {
   int32_t Nudge_X = 0;
   int32_t Nudge_Y = 0;
   bool In_SetCursor = false;
+  SIZE Region_Size{};  // the size of the window region the frame gave the window
+  bool In_Fit_Region = false;
   HMENU Removed_Menu = nullptr;  // taken off the window: the window no longer frees it
   int Dispatch_Holds = 0;        // dispatches of the engine that use this object now
   bool Release_Pending = false;  // released while held: goes at the last Dispatch_End

@@ -3,6 +3,7 @@
 #include "skin/neo_class.h"
 
 #include "graphics/gdi.h"
+#include "skin/frame_parts.h"
 
 #include <windowsx.h>
 
@@ -16,15 +17,29 @@ LRESULT cNeoClass::Repaint_Frame(HWND hwnd) {
 LRESULT cNeoClass::ISubclass_WindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
   switch (iMsg) {
     case WM_DESTROY:
-      Unhook_Window();
+      Unhook_Window(true);
       return 0;
     case WM_SIZE:
-    case WM_INITMENU:
-    case WM_INITMENUPOPUP:
       Subclasser.Get_OldProc(hwnd, iMsg, wParam, lParam);
       Repaint_Frame(hwnd);
       return 0;
+    case WM_INITMENU:
+    case WM_INITMENUPOPUP:
+      Locked_OldProc(hwnd, iMsg, wParam, lParam);
+      Repaint_Frame(hwnd);
+      return 0;
     case WM_SETTEXT:
+    case WM_SETICON: {
+      const LRESULT result = Locked_OldProc(hwnd, iMsg, wParam, lParam);
+      if (!In_SetCursor) Repaint_Frame(hwnd);
+      return result;
+    }
+    case zel::frame::kNcUahDrawCaption:
+    case zel::frame::kNcUahDrawFrame:
+      return 0;  // the frame draws the caption, never the system
+    case WM_WINDOWPOSCHANGED:
+      Fit_Region();
+      return 0;
     case WM_STYLECHANGED:
     case WM_NCLBUTTONDBLCLK: {
       const LRESULT result = Subclasser.Get_OldProc(hwnd, iMsg, wParam, lParam);
@@ -43,14 +58,8 @@ LRESULT cNeoClass::ISubclass_WindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPA
       return Last_HitTest;
     case WM_NCPAINT:
       return On_NcPaint();
-    case WM_NCACTIVATE: {
-      Is_Active = wParam != 0;
-      const LRESULT result = Subclasser.Get_OldProc(hwnd, iMsg, wParam, lParam);
-      Repaint_Frame(hwnd);
-      RedrawWindow(Target_hWnd, nullptr, nullptr,
-                   RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ALLCHILDREN | RDW_UPDATENOW);
-      return result;
-    }
+    case WM_NCACTIVATE:
+      return On_NcActivate(hwnd, iMsg, wParam);
     case WM_NCLBUTTONDOWN:
       return On_NcLButtonDown(hwnd, iMsg, wParam, lParam);
     case WM_NCLBUTTONUP:
@@ -98,11 +107,41 @@ LRESULT cNeoClass::On_NcPaint() {
   return 0;
 }
 
+cNeoClass::Redraw_Lock::Redraw_Lock(cNeoClass& frame)
+    : frame_(frame),
+      hwnd_(frame.Target_hWnd),
+      style_(GetWindowLongW(hwnd_, GWL_STYLE)),
+      was_in_set_cursor_(frame.In_SetCursor) {
+  frame_.In_SetCursor = true;
+  // Without WS_VISIBLE the system draws nothing of its own frame.
+  if (style_ & WS_VISIBLE) SetWindowLongW(hwnd_, GWL_STYLE, style_ & ~WS_VISIBLE);
+}
+
+cNeoClass::Redraw_Lock::~Redraw_Lock() {
+  // The window's own procedure may have detached the frame meanwhile: the window
+  // is restored all the same.
+  if ((style_ & WS_VISIBLE) && IsWindow(hwnd_)) SetWindowLongW(hwnd_, GWL_STYLE, style_);
+  frame_.In_SetCursor = was_in_set_cursor_;
+}
+
+LRESULT cNeoClass::Locked_OldProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
+  const Redraw_Lock lock(*this);
+  return Subclasser.Get_OldProc(hwnd, iMsg, wParam, lParam);
+}
+
+LRESULT cNeoClass::On_NcActivate(HWND hwnd, UINT iMsg, WPARAM wParam) {
+  // lParam -1 asks the system not to paint the frame; it honours that only
+  // without visual styles, hence the lock as well.
+  const LRESULT result = Locked_OldProc(hwnd, iMsg, wParam, -1);
+  Is_Active = wParam != 0;
+  Repaint_Frame(hwnd);
+  RedrawWindow(Target_hWnd, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_INTERNALPAINT | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  return result;
+}
+
 LRESULT cNeoClass::On_SetCursor(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
-  In_SetCursor = true;
-  // Without WS_VISIBLE the window's own procedure draws nothing of the standard frame.
-  const LONG style = GetWindowLongA(Target_hWnd, GWL_STYLE);
-  SetWindowLongA(Target_hWnd, GWL_STYLE, style & ~WS_VISIBLE);
+  const Redraw_Lock lock(*this);
   const LRESULT result = Subclasser.Get_OldProc(hwnd, iMsg, wParam, lParam);
   // The skinned frame has no menu bar. A window frees only the menu it still
   // has, so the frame keeps the one it takes and frees it with the attachment.
@@ -111,7 +150,5 @@ LRESULT cNeoClass::On_SetCursor(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lPar
     if (menu != Removed_Menu) Free_Removed_Menu();
     Removed_Menu = menu;
   }
-  SetWindowLongA(Target_hWnd, GWL_STYLE, style);
-  In_SetCursor = false;
   return result;
 }

@@ -5,21 +5,26 @@
 #include <memory>
 
 #include "mdi_windows.h"
+#include "skin/frame_parts.h"
 #include "skin_test_support.h"
 
 namespace skin_test {
 namespace {
 
+using zel::frame::kNcUahDrawCaption;
+using zel::frame::kNcUahDrawFrame;
+
 constexpr DWORD kVisible = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
 constexpr UINT kFrameMessages[] = {
-    WM_NCCALCSIZE,      WM_NCPAINT,   WM_NCACTIVATE,  WM_NCLBUTTONDOWN, WM_NCLBUTTONUP,
-    WM_NCLBUTTONDBLCLK, WM_NCHITTEST, WM_SETCURSOR,   WM_INITMENU,      WM_INITMENUPOPUP,
-    WM_STYLECHANGED,    WM_SETTEXT,   WM_ACTIVATEAPP, WM_DESTROY};
+    WM_NCCALCSIZE,      WM_NCPAINT,          WM_NCACTIVATE,  WM_NCLBUTTONDOWN,  WM_NCLBUTTONUP,
+    WM_NCLBUTTONDBLCLK, WM_NCHITTEST,        WM_SETCURSOR,   WM_INITMENU,       WM_INITMENUPOPUP,
+    WM_STYLECHANGED,    WM_SETTEXT,          WM_ACTIVATEAPP, kNcUahDrawCaption, kNcUahDrawFrame,
+    WM_SETICON,         WM_WINDOWPOSCHANGED, WM_DESTROY};
 
 void ExpectHooked(HWND h, bool mdi_child) {
   for (UINT msg : kFrameMessages) EXPECT_EQ(ClientCount(h, msg), 1) << "message " << msg;
   EXPECT_EQ(ClientCount(h, WM_SIZE), mdi_child ? 1 : 0);
-  EXPECT_EQ(AttachCount(h), mdi_child ? 15 : 14);
+  EXPECT_EQ(AttachCount(h), mdi_child ? 19 : 18);
 }
 
 void ExpectNotHooked(HWND h) {
@@ -253,8 +258,10 @@ TEST(Attach, FrameMessagesReachTheOwnProcedureAsRouted) {
     int ownCalls;
   };
   const Route routes[] = {
-      {WM_NCHITTEST, 0, 0},   {WM_NCPAINT, 1, 0},  {WM_NCACTIVATE, 1, 2}, {WM_ACTIVATEAPP, 1, 1},
-      {WM_NCLBUTTONUP, 0, 1}, {WM_INITMENU, 0, 1}, {WM_NCCALCSIZE, 0, 1}, {WM_SIZE, 0, 1},
+      {WM_NCHITTEST, 0, 0},    {WM_NCPAINT, 1, 0},     {WM_NCACTIVATE, 1, 1},
+      {WM_ACTIVATEAPP, 1, 1},  {WM_NCLBUTTONUP, 0, 1}, {WM_INITMENU, 0, 1},
+      {WM_NCCALCSIZE, 0, 1},   {WM_SIZE, 0, 1},        {kNcUahDrawCaption, 0, 0},
+      {kNcUahDrawFrame, 0, 0},
   };
   for (const Route& r : routes) {
     RECT scratch{100, 100, 400, 300};
@@ -262,7 +269,8 @@ TEST(Attach, FrameMessagesReachTheOwnProcedureAsRouted) {
     const int before = w.Count(r.msg);
     const LRESULT result = SendMessageW(w.hwnd(), r.msg, r.wParam, l);
     EXPECT_EQ(w.Count(r.msg) - before, r.ownCalls) << "message " << r.msg;
-    if (r.msg == WM_ACTIVATEAPP || r.msg == WM_NCLBUTTONUP || r.msg == WM_INITMENU) {
+    if (r.msg == WM_ACTIVATEAPP || r.msg == WM_NCLBUTTONUP || r.msg == WM_INITMENU ||
+        r.msg == kNcUahDrawCaption || r.msg == kNcUahDrawFrame) {
       EXPECT_EQ(result, 0) << "message " << r.msg;
     }
   }

@@ -112,8 +112,15 @@ TEST(FrameCopies, EveryPaintCopiesFourTimesToTheWindow) {
     EXPECT_EQ(paint.window, 4);
     // The rest of the work is done off screen: the pieces are composed first.
     EXPECT_GT(paint.all, paint.window);
-    // Repaints after other messages go through the same paint.
-    EXPECT_EQ(CountCopies(w.hwnd(), WM_SETTEXT, 0).window, 4);
+    // Repaints after other messages go through the same paint, once per message:
+    // the style changes of the redraw lock do not paint again.
+    for (UINT msg : {WM_SETTEXT, WM_SETICON, WM_INITMENU}) {
+      EXPECT_EQ(CountCopies(w.hwnd(), msg, 0).window, 4) << "message " << msg;
+    }
+    // Activation ends with RedrawWindow(RDW_UPDATENOW). Wine treats the lock's
+    // restored WS_VISIBLE as a window just shown and repaints it there once more;
+    // a repaint from the lock's own style messages would make it three.
+    EXPECT_LE(CountCopies(w.hwnd(), WM_NCACTIVATE, c.active).window, 8);
   }
 }
 

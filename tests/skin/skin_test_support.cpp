@@ -116,6 +116,7 @@ LRESULT CALLBACK TestWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
   auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (self) {
     self->ownMessages.push_back(msg);
+    self->ownCalls.push_back({msg, lParam, GetWindowLongW(hwnd, GWL_STYLE)});
     if (self->onMessage) self->onMessage(msg, wParam);
     switch (msg) {
       case WM_SYSCOMMAND:

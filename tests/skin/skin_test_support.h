@@ -57,7 +57,13 @@ class TestWindow : public zel::FormWindow {
   RECT ClientInWindow() const;
 
   int refreshCalls = 0;
-  std::vector<UINT> ownMessages;      // messages that reached the own procedure
+  std::vector<UINT> ownMessages;  // messages that reached the own procedure
+  struct OwnCall {
+    UINT msg;
+    LPARAM lParam;
+    LONG style;  // the window's style while the own procedure ran
+  };
+  std::vector<OwnCall> ownCalls;      // the same messages, with what they saw
   std::vector<WPARAM> sysCommands;    // WM_SYSCOMMAND wParams, low 4 bits cleared
   bool swallowCommands = false;       // answer WM_SYSCOMMAND without acting on it
   LONG styleAtSetCursor = 0;          // the style while the own procedure ran WM_SETCURSOR
