@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "graphics/gdi.h"
 #include "skin/frame_input.h"
 #include "subclass/property_registry.h"
 #include "support/freed_memory.h"
@@ -121,6 +122,35 @@ TEST_F(SkinPresets, StartSelectsFrostAndFramesTheWindowWithIt) {
   for (int y = 32; y < shown.height - 6; ++y)
     for (int x = 0; x < 6; ++x) wrong += shown.At(x, y) != borders.At(x, (y - 32) % 6);
   EXPECT_EQ(wrong, 0);
+}
+
+// The skinned window's region is a plain rectangle of the window's own size, so
+// the themed frame's rounded corners never cut the skin, also after the guide
+// bar has narrowed or widened the window.
+TEST_F(SkinPresets, WindowRegionIsTheWindowsRectangleAtEveryWidth) {
+  auto expect_region_is_the_window = [&] {
+    const zel::UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
+    EXPECT_EQ(GetWindowRgn(form.hwnd(), region.get()), SIMPLEREGION);
+    RECT box{}, window{};
+    GetRgnBox(region.get(), &box);
+    GetWindowRect(form.hwnd(), &window);
+    EXPECT_EQ(box.left, 0);
+    EXPECT_EQ(box.top, 0);
+    EXPECT_EQ(box.right, window.right - window.left);
+    EXPECT_EQ(box.bottom, window.bottom - window.top);
+  };
+  expect_region_is_the_window();
+  RECT start{};
+  GetWindowRect(form.hwnd(), &start);
+  form.Image2_Click();  // narrower
+  zeltest::PumpMessages(100ms);
+  RECT narrow{};
+  GetWindowRect(form.hwnd(), &narrow);
+  ASSERT_LT(narrow.right - narrow.left, start.right - start.left);
+  expect_region_is_the_window();
+  form.Image1_Click();  // wider again
+  zeltest::PumpMessages(100ms);
+  expect_region_is_the_window();
 }
 
 TEST_F(SkinPresets, EveryOptionAppliesItsStyleAndOnlyOptionsZeroAndTwoSwap) {
