@@ -1,5 +1,7 @@
 #include "hosting/activex_host.h"
 
+#include <ole2.h>
+
 #include "win32/system_library.h"
 
 namespace zel {
@@ -48,13 +50,22 @@ bool ActiveXHost::Create(HWND parent, int x, int y, int cx, int cy, const wchar_
     return false;
   }
   control_.Attach(unknown);
+  // Should the registration fail, the control still works, only without its
+  // own keys (Tab, Enter, arrows, copy).
+  SetKeyTranslator(hwnd_, this);
   return true;
 }
 
 void ActiveXHost::Destroy() {
+  if (hwnd_ && IsWindow(hwnd_)) RemoveKeyTranslator(hwnd_);
   control_.Reset();
   if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
   hwnd_ = nullptr;
+}
+
+bool ActiveXHost::TranslateKey(MSG& msg) {
+  const auto active = As<IOleInPlaceActiveObject>();
+  return active && active->TranslateAccelerator(&msg) == S_OK;
 }
 
 Microsoft::WRL::ComPtr<IUnknown> ActiveXHost::host() const {

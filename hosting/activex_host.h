@@ -5,9 +5,13 @@
 #include <windows.h>
 #include <wrl/client.h>
 
+#include "win32/message_loop.h"
+
 namespace zel {
 
-class ActiveXHost {
+// While it exists, the control sees the keys meant for its windows first
+// (through the thread's message loop), as a hosted control expects.
+class ActiveXHost final : private KeyTranslator {
  public:
   ActiveXHost() = default;
   ~ActiveXHost();
@@ -32,6 +36,11 @@ class ActiveXHost {
   }
 
  private:
+  // Hands the key to the control's in-place object directly: the host window
+  // sees no keys of the control's own windows, and not every ATL answers
+  // WM_FORWARDMSG.
+  bool TranslateKey(MSG& msg) override;
+
   HWND hwnd_ = nullptr;
   Microsoft::WRL::ComPtr<IUnknown> control_;
 };

@@ -7,6 +7,7 @@
 
 #include "skin/frame_input.h"
 #include "skin/frame_parts.h"
+#include "win32/message_loop.h"
 
 using namespace zel::frame;
 
@@ -136,18 +137,9 @@ void cNeoClass::Drag_Window() {
       last = p;
       rc = window_rect();
     }
-    // Paints and activation changes during the drag are handled here.
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        // Leave the quit request to the program's own message loop.
-        PostQuitMessage(static_cast<int>(msg.wParam));
-        quitting = true;
-        break;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+    // Paints and activation changes during the drag are handled here; a quit
+    // request is left to the program's own message loop.
+    quitting = !zel::DispatchWaitingMessages();
     Sleep(1);
   }
 }

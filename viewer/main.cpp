@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "viewer/frm_main.h"
+#include "win32/message_loop.h"
 #include "win32/ole_apartment.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
@@ -16,12 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (form.Create()) {
       form.Form_Load();
       form.Show();
-      MSG msg;
-      while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-      }
-      exitCode = static_cast<int>(msg.wParam);
+      exitCode = zel::RunMessageLoop();
     }
   }
   return exitCode;
