@@ -6,6 +6,7 @@
 #include "graphics/gdi.h"
 #include "skin/frame_compositor.h"
 #include "skin/frame_parts.h"
+#include "win32/trace.h"
 
 namespace {
 
@@ -32,12 +33,18 @@ constexpr UINT kFrameMessages[] = {WM_NCCALCSIZE,
                                    WM_SETICON,
                                    WM_WINDOWPOSCHANGED};
 
-// Attach runs with errors suppressed step by step: a failing step is skipped.
+// Attach runs with errors suppressed step by step: a failing step is skipped,
+// and leaves a trace.
 template <class Step>
-void Run_Step(Step step) {
+void Run_Step(const wchar_t* what, Step step) {
   try {
     step();
+  } catch (const std::exception& e) {
+    const std::string reason = e.what();
+    zel::TraceFailure(std::wstring(L"cNeoClass::Attach skipped ") + what + L": " +
+                      std::wstring(reason.begin(), reason.end()));
   } catch (...) {
+    zel::TraceFailure(std::wstring(L"cNeoClass::Attach skipped ") + what);
   }
 }
 
@@ -68,7 +75,7 @@ void cNeoClass::Attach(zel::FormWindow& mFrm) {
   if (!m_Caption || !m_Borders) return;
 
   HWND form_hwnd = nullptr;
-  Run_Step([&] { form_hwnd = mFrm.hwnd(); });
+  Run_Step(L"the form's hwnd", [&] { form_hwnd = mFrm.hwnd(); });
   const bool same_window = form_hwnd == Target_hWnd;
 
   Left_Width = GetSystemMetrics(SM_CXFRAME);
@@ -92,7 +99,7 @@ void cNeoClass::Attach(zel::FormWindow& mFrm) {
   zel::frame_compositor::UseOwnFrame(Target_hWnd);
   Fit_Region();
 
-  Run_Step([&] { mFrm.Refresh(); });
+  Run_Step(L"the form's Refresh", [&] { mFrm.Refresh(); });
   // The frame change makes the system ask for the non-client size again. A hidden
   // window must not be activated by it (a visible one is activated just below).
   UINT flags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_FRAMECHANGED | SWP_NOOWNERZORDER;
@@ -125,10 +132,11 @@ void cNeoClass::Hook_Window(HWND hWnd) {
   Target_hWnd = hWnd;
   Is_MDIChild = Is_MDIChild_Window(hWnd);
   for (UINT msg : kFrameMessages) {
-    Run_Step([&] { Subclasser.Attach_Message(this, Target_hWnd, msg); });
+    Run_Step(L"Attach_Message", [&] { Subclasser.Attach_Message(this, Target_hWnd, msg); });
   }
-  if (Is_MDIChild) Run_Step([&] { Subclasser.Attach_Message(this, Target_hWnd, WM_SIZE); });
-  Run_Step([&] { Subclasser.Attach_Message(this, Target_hWnd, WM_DESTROY); });
+  if (Is_MDIChild)
+    Run_Step(L"Attach_Message", [&] { Subclasser.Attach_Message(this, Target_hWnd, WM_SIZE); });
+  Run_Step(L"Attach_Message", [&] { Subclasser.Attach_Message(this, Target_hWnd, WM_DESTROY); });
 }
 
 void cNeoClass::Unhook_Window(bool destroying) {

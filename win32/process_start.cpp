@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "win32/trace.h"
 #include "win32/unique_handle.h"
 
 namespace zel {
@@ -20,7 +21,11 @@ std::wstring PathInSystemFolder(SystemFolderFunction folder, const wchar_t* name
 }
 
 DWORD StartProcess(const std::wstring& program, const std::wstring& command_line, int show) {
-  if (program.empty()) return ERROR_PATH_NOT_FOUND;
+  if (program.empty()) {
+    TraceError(L"StartProcess (no program path for \"" + command_line + L"\")",
+               ERROR_PATH_NOT_FOUND);
+    return ERROR_PATH_NOT_FOUND;
+  }
   // CreateProcessW may write into the command line, so it gets a private copy.
   std::wstring text = command_line;
   STARTUPINFOW si{};
@@ -30,8 +35,9 @@ DWORD StartProcess(const std::wstring& program, const std::wstring& command_line
   PROCESS_INFORMATION pi{};
   if (!CreateProcessW(program.c_str(), text.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                       &si, &pi)) {
-    const DWORD error = GetLastError();
-    return error ? error : ERROR_GEN_FAILURE;
+    const DWORD error = GetLastError() ? GetLastError() : ERROR_GEN_FAILURE;
+    TraceError(L"CreateProcessW(" + program + L")", error);
+    return error;
   }
   UniqueHandle thread(pi.hThread);  // not waited for
   UniqueHandle process(pi.hProcess);

@@ -1,4 +1,4 @@
-// A kernel handle closed with the scope that owns it.
+// Kernel handles and system-allocated memory, released with the scope that owns them.
 #pragma once
 
 #include <windows.h>
@@ -14,5 +14,16 @@ struct HandleCloser {
   }
 };
 using UniqueHandle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+
+// Memory the system allocated for the caller with LocalAlloc (FormatMessage,
+// ConvertSidToStringSid).
+struct LocalFreer {
+  void operator()(void* memory) const {
+    if (memory) LocalFree(memory);
+  }
+};
+template <class T>
+using UniqueLocalOf = std::unique_ptr<T, LocalFreer>;
+using UniqueLocal = UniqueLocalOf<wchar_t>;
 
 }  // namespace zel
