@@ -2,7 +2,11 @@
 
 #include <ole2.h>
 
+#include <string>
+
 #include "win32/system_library.h"
+#include "win32/trace.h"
+#include "win32/window_target.h"
 
 namespace zel {
 
@@ -11,25 +15,36 @@ namespace {
 using AtlAxWinInitFn = BOOL(WINAPI*)();
 using AtlAxGetFn = HRESULT(WINAPI*)(HWND, IUnknown**);
 
-// atl.dll stays loaded for the life of the process: hosted controls live in it.
+// atl.dll stays loaded for the life of the process once it works: hosted controls
+// live in it and its host window class stays registered.
 struct AtlHost {
   HMODULE module = nullptr;
   AtlAxGetFn getControl = nullptr;
   AtlAxGetFn getHost = nullptr;
   bool ready = false;
 
-  AtlHost() {
-    module = LoadSystemLibrary(L"atl.dll");
-    if (!module) return;
+  // Tried again by the next control while it has not worked.
+  void Load() {
+    if (!module) module = LoadSystemLibrary(L"atl.dll");
+    if (!module) {
+      TraceLastError(L"LoadLibraryExW(atl.dll): no hosted controls");
+      return;
+    }
     auto init = LibraryFunction<AtlAxWinInitFn>(module, "AtlAxWinInit");
     getControl = LibraryFunction<AtlAxGetFn>(module, "AtlAxGetControl");
     getHost = LibraryFunction<AtlAxGetFn>(module, "AtlAxGetHost");
-    ready = init && getControl && init();
+    if (!init || !getControl) {
+      TraceFailure(L"atl.dll lacks AtlAxWinInit or AtlAxGetControl: no hosted controls");
+      return;
+    }
+    ready = init();
+    if (!ready) TraceLastError(L"AtlAxWinInit");
   }
 };
 
 AtlHost& Atl() {
   static AtlHost atl;
+  if (!atl.ready) atl.Load();
   return atl;
 }
 
@@ -42,10 +57,17 @@ bool ActiveXHost::Create(HWND parent, int x, int y, int cx, int cy, const wchar_
   AtlHost& atl = Atl();
   if (!atl.ready) return false;
   hwnd_ = CreateWindowExW(0, L"AtlAxWin", control, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y,
-                          cx, cy, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
-  if (!hwnd_) return false;
+                          cx, cy, parent, nullptr, ThisModule(), nullptr);
+  if (!hwnd_) {
+    // AtlAxWin makes the control while its window is created: a control that
+    // cannot be made fails the window.
+    TraceLastError(std::wstring(L"CreateWindowExW(AtlAxWin, ") + control + L")");
+    return false;
+  }
   IUnknown* unknown = nullptr;
-  if (FAILED(atl.getControl(hwnd_, &unknown)) || !unknown) {
+  const HRESULT hr = atl.getControl(hwnd_, &unknown);
+  if (FAILED(hr) || !unknown) {
+    TraceHresult(std::wstring(L"AtlAxGetControl(") + control + L")", FAILED(hr) ? hr : E_POINTER);
     Destroy();
     return false;
   }

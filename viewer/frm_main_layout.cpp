@@ -3,11 +3,13 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "viewer/frm_main.h"
 #include "viewer/player_settings.h"
 #include "viewer/style_presets.h"
 #include "viewer/zel_config.h"
+#include "win32/trace.h"
 
 namespace {
 
@@ -87,7 +89,13 @@ void Make(C& control, zel::Container& container, const DesignRow& row, const zel
   if (row.tag) control.SetTag(row.tag);
   if (row.font) control.SetFont(*row.font);
   if (!row.visible) control.SetVisible(false);
-  control.Create(container, place, extra...);
+  if constexpr (std::is_same_v<decltype(control.Create(container, place, extra...)), bool>) {
+    if (!control.Create(container, place, extra...))
+      zel::TraceFailure(L"frmMain: " + control.Name() +
+                        L" was not made; the window goes on without it");
+  } else {
+    control.Create(container, place, extra...);
+  }
 }
 
 }  // namespace
