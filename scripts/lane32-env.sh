@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced with a lane dir: the environment under which Wine runs 32-bit programs
 # through the lane's loader (see lane32-setup.sh).
 lane32_dir=$1

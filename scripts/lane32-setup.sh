@@ -32,7 +32,8 @@ fetch_qemu() {
   log "fetching QEMU user mode from bookworm-backports"
   apt-get "${opts[@]}" update -q >/dev/null
   (cd "$apt" && apt-get "${opts[@]}" download -q qemu-user/bookworm-backports >/dev/null)
-  dpkg-deb -x "$(ls "$apt"/qemu-user_*.deb | tail -1)" "$lane/qemu"
+  local debs=("$apt"/qemu-user_*.deb)
+  dpkg-deb -x "${debs[-1]}" "$lane/qemu"
   rm -rf "$apt"
 }
 
@@ -42,7 +43,9 @@ register_binfmt() {
   [ -e "$binfmt/register" ] || $SUDO mount -t binfmt_misc binfmt_misc "$binfmt"
   local current
   current=$(registered_qemu)
-  if [ -n "$current" ] && [ "$(readlink -f "$current")" = "$(readlink -f "$qemu")" ]; then
+  # Another lane's registration of the same QEMU serves this one too; replacing it
+  # would break the 32-bit programs that lane is starting.
+  if [ -n "$current" ] && cmp -s "$current" "$qemu"; then
     grep -q '^enabled' "$binfmt/qemu-i386" || echo 1 | $SUDO tee "$binfmt/qemu-i386" >/dev/null
     return
   fi
@@ -84,7 +87,11 @@ build_root() {
 
 mkdir -p "$lane"
 fetch_qemu
-register_binfmt
+# The registration is the machine's, not the lane's: one setup at a time looks at it.
+(
+  flock 9
+  register_binfmt
+) 9>/tmp/zelvano-binfmt.lock
 build_trapfix
 build_root
 /lib/ld-linux.so.2 --version >/dev/null 2>&1 || { log "32-bit programs still do not start"; exit 1; }

@@ -23,10 +23,9 @@ for v in ZELVANO_STREAM_SERVER ZELVANO_GUIDE_SITE ZELVANO_SITE_HOME_PAGE; do
   # Unset means the default, not whatever an earlier run left in the cache.
   if [ -n "${!v:-}" ]; then hosts+=("-D$v=${!v}"); else hosts+=("-U$v"); fi
 done
-# -g: the debug information goes to symbols/, the shipped programs are stripped.
-cmake -S . -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-i686.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DCMAKE_C_FLAGS=-g -DCMAKE_CXX_FLAGS=-g \
-  -DZELVANO_BUILD_TESTS=OFF -DZELVANO_WERROR=ON "${hosts[@]}" >/dev/null
+# The release preset keeps -g: the debug information goes to symbols/, the shipped
+# programs are stripped.
+cmake --preset release -B "$build" "${hosts[@]}" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target ZelvanoV2010 Zelreg
 for v in ZELVANO_STREAM_SERVER ZELVANO_GUIDE_SITE ZELVANO_SITE_HOME_PAGE; do
   value=$(sed -n "s/^$v:STRING=//p" "$build/CMakeCache.txt")
@@ -65,8 +64,11 @@ msi=$dist/ZelvanoV2010-$version.msi
 cp assets/zelvano.ico "$stage/"
 # wixl finds the sources relative to the working folder; its "unimplemented" note
 # comes with every build of this package and is dropped.
-(cd "$stage" && wixl -a x86 -D Version="$version" -D ProgramDir=Zelvano -D IconFile=zelvano.ico \
-  -o "$msi" "$root/installer/zelvano.wxs" 2>&1 | grep -v 'unimplemented' || true)
+(
+  cd "$stage"
+  wixl -a x86 -D Version="$version" -D ProgramDir=Zelvano -D IconFile=zelvano.ico \
+    -o "$msi" "$root/installer/zelvano.wxs" 2>&1 | grep -v 'unimplemented' || true
+)
 [ -f "$msi" ] || { echo "release: wixl made no installer" >&2; exit 1; }
 sign "$msi"
 

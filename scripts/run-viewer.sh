@@ -9,10 +9,12 @@ cd "$root"
 echo "== installing packages"
 bash scripts/install-deps.sh
 
-echo "== building the viewer (x86_64 variant, which runs under wine64) in build/x64"
-cmake -S . -B build/x64 -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/toolchain-x86_64.cmake >/dev/null
-cmake --build build/x64 --target ZelvanoV2010 -j "$(nproc)"
-exe=$root/build/x64/viewer/ZelvanoV2010.exe
+# Its own tree: a test tree's viewer has that tree's test ports compiled in, this
+# one the development server's hosts.
+echo "== building the viewer (x86_64 variant, which runs under wine64) in build/viewer"
+cmake --preset viewer >/dev/null
+cmake --build --preset viewer -j "$(nproc)"
+exe=$root/build/viewer/viewer/ZelvanoV2010.exe
 env_dir=$root/build/run-env
 # A Chinese locale: Wine then links the UI fonts to one with the channel names' characters.
 wine=(env LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8 WINEPREFIX="$env_dir/prefix"
@@ -48,7 +50,8 @@ else
   shot=$root/build/viewer-screenshot.png
   echo "== no display: running on a virtual one"
   bash scripts/wine-env.sh start "$env_dir"
-  export DISPLAY=$(cat "$env_dir/display")
+  DISPLAY=$(cat "$env_dir/display")
+  export DISPLAY
   "${wine[@]}" "$exe" &
   viewer=$!
   window=""

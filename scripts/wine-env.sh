@@ -47,14 +47,21 @@ prefix() {
 start() {
   mkdir -p "$dir"
   stop quiet
-  local n=91
-  while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
-  # Detached, with no inherited output, so CTest does not wait on them.
-  setsid Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp </dev/null >"$dir/xvfb.log" 2>&1 &
+  # Xvfb takes a free display itself (its lock file decides, so runs starting at once
+  # never share one) and writes the number when it accepts clients. Detached, with
+  # no inherited output, so CTest does not wait on it.
+  rm -f "$dir/xvfb.display"
+  setsid Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$dir/xvfb.display" \
+    </dev/null >"$dir/xvfb.log" 2>&1 &
   echo $! >"$dir/xvfb.pid"
-  for _ in $(seq 100); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done
-  if [ ! -e /tmp/.X11-unix/X$n ]; then
-    echo "wine-env: Xvfb did not come up on :$n, see $dir/xvfb.log" >&2
+  local n=""
+  for _ in $(seq 100); do
+    n=$(cat "$dir/xvfb.display")
+    [ -n "$n" ] || ! kill -0 "$(cat "$dir/xvfb.pid")" 2>/dev/null && break
+    sleep 0.1
+  done
+  if [ -z "$n" ]; then
+    echo "wine-env: Xvfb did not come up, see $dir/xvfb.log" >&2
     return 1
   fi
   export DISPLAY=:$n
@@ -63,7 +70,7 @@ start() {
   if [ -n "$lane" ]; then echo "$lane" >"$dir/lane32"; else rm -f "$dir/lane32"; fi
   setsid $wineserver -p </dev/null >/dev/null 2>&1
   # Warm up: explorer.exe and the services then stay for the whole run.
-  setsid $wine cmd /c exit </dev/null >/dev/null 2>&1
+  setsid "$wine" cmd /c exit </dev/null >/dev/null 2>&1
   echo "wine-env: display :$n, prefix $WINEPREFIX${lane:+, 32-bit lane}"
 }
 
@@ -71,7 +78,7 @@ stop() {
   if [ -d "$WINEPREFIX" ]; then $wineserver -k >/dev/null 2>&1; fi
   if [ -f "$dir/xvfb.pid" ]; then
     kill "$(cat "$dir/xvfb.pid")" 2>/dev/null
-    rm -f "$dir/xvfb.pid" "$dir/display"
+    rm -f "$dir/xvfb.pid" "$dir/xvfb.display" "$dir/display"
   fi
   [ "${1:-}" = quiet ] || echo "wine-env: stopped"
 }

@@ -15,11 +15,13 @@ if [ ! -f "$env_dir/display" ]; then
   echo "wine-run: no test environment in $env_dir (run: scripts/wine-env.sh start $env_dir)" >&2
   exit 1
 fi
-export DISPLAY=$(cat "$env_dir/display")
+DISPLAY=$(cat "$env_dir/display")
+export DISPLAY
 export WINEPREFIX=$env_dir/prefix
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=${WINEDEBUG:--all}
 if [ -f "$env_dir/lane32" ]; then
+  # shellcheck source=lane32-env.sh
   . "$here/lane32-env.sh" "$(cat "$env_dir/lane32")"
   exec "$WINELOADER" "$@"
 fi

@@ -36,16 +36,17 @@ for exe in ZelvanoV2010.exe Zelreg.exe; do
   i686-w64-mingw32-objcopy --dump-section .gnu_debuglink="$work/link" "$f" "$work/copy"
   crc=$(python3 -c 'import sys, zlib; print(zlib.crc32(open(sys.argv[1], "rb").read()))' \
     "$work/dist/symbols/$exe.debug")
-  grep -qa "^$exe.debug" "$work/link" && [ "$(od -An -tu4 -j $(($(stat -c %s "$work/link") - 4)) \
-    "$work/link" | tr -d ' ')" = "$crc" ] || fail "$exe debug link"
+  grep -qa "^$exe.debug" "$work/link" || fail "$exe debug link names no $exe.debug"
+  [ "$(od -An -tu4 -j $(($(stat -c %s "$work/link") - 4)) "$work/link" | tr -d ' ')" = "$crc" ] ||
+    fail "$exe debug link's CRC"
   osslsigncode verify -CAfile "$work/cert.pem" -in "$f" >/dev/null || fail "$exe signature"
   m=$(manifest "$f")
   level=asInvoker && [ $exe = Zelreg.exe ] && level=requireAdministrator
   # The manifest's version is the version resource's (one source for both).
   fixed=$(i686-w64-mingw32-windres -i "$f" -O rc | sed -n 's/^ FILEVERSION //p' | tr -d ' ' | tr , .)
-  for want in "level=\"$level\"" "version=\"$fixed\"" {e2011457-1546-43c5-a5fe-008deee3d3f0} \
-    {35138b9a-5d96-4fbd-8e2d-a2440225f93a} {4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38} \
-    {1f676c76-80e1-4239-95bb-83d0f6d0da78} {8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a} \
+  for want in "level=\"$level\"" "version=\"$fixed\"" '{e2011457-1546-43c5-a5fe-008deee3d3f0}' \
+    '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}' '{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}' \
+    '{1f676c76-80e1-4239-95bb-83d0f6d0da78}' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' \
     'WindowsSettings">false</dpiAware>' 'WindowsSettings">true</gdiScaling>'; do
     grep -qF -- "$want" <<<"$m" || fail "$exe manifest lacks $want"
   done
@@ -59,11 +60,13 @@ i686-w64-mingw32-addr2line -e "$work/dist/symbols/ZelvanoV2010.exe.debug" "0x$a"
   fail "symbols do not resolve wWinMain"
 
 env_dir=${ZELVANO_WINE_ENV:?}
-export DISPLAY=$(cat "$env_dir/display") WINEPREFIX=$env_dir/prefix WINEDEBUG=-all
+DISPLAY=$(cat "$env_dir/display")
+export DISPLAY WINEPREFIX=$env_dir/prefix WINEDEBUG=-all
 # No desktop entries on the host for the shortcut.
 export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 wine=/usr/lib/wine/wine64
 if [ -f "$env_dir/lane32" ]; then # the 32-bit lane's loaders, for what msiexec starts
+  # shellcheck source=../../scripts/lane32-env.sh
   . "$root/scripts/lane32-env.sh" "$(cat "$env_dir/lane32")"
   wine=$(dirname "$WINELOADER")/wine64
 fi
@@ -95,6 +98,8 @@ done
 lane=skipped
 if [ -n "${ZELVANO_RUN32:-}" ]; then
   [ -z "$(xdotool search --onlyvisible --name '^ZelvanoV2010$' 2>/dev/null)" ] || fail "a viewer already runs"
+  # A command, perhaps with arguments: split on purpose.
+  # shellcheck disable=SC2086
   (exec setsid $ZELVANO_RUN32 "$program_dir/ZelvanoV2010.exe") >"$work/run32.log" 2>&1 &
   pid=$! window=""
   for _ in $(seq 300); do
@@ -115,7 +120,8 @@ $wine msiexec /i "$(winpath "$work/newer.msi")" /qn || fail "upgrade"
 [ "$(installed)" = "${version%.*}.$((${version##*.} + 1))" ] || fail "after upgrade: '$(installed)'"
 ! $wine msiexec /i "$(winpath "$msi")" /qn || fail "an older package downgraded a newer one"
 $wine msiexec /x "$(winpath "$work/newer.msi")" /qn || fail "silent uninstall"
-[ ! -e "$program_dir" ] && [ "$(shortcuts)" = 0 ] && [ "$(ours)" = "$before" ] && [ -z "$(installed)" ] ||
+if [ -e "$program_dir" ] || [ "$(shortcuts)" != 0 ] || [ "$(ours)" != "$before" ] || [ -n "$(installed)" ]; then
   fail "left behind: $(ls "$program_dir" 2>/dev/null) shortcuts $(shortcuts) registry $(ours)"
+fi
 echo "release check: installed, upgraded, downgrade refused, removed without trace; viewer: $lane"
 [ "$lane" != skipped ] || { echo "release check: ZELVANO_RUN32 not set, 32-bit start skipped"; exit 77; }

@@ -4,6 +4,7 @@
 #include "hosting/web_browser.h"
 #include "support/http_server.h"
 #include "support/test_form.h"
+#include "support/test_ports.h"
 #include "viewer/channel_selection.h"
 #include "viewer/player_settings.h"
 #include "viewer/zel_config.h"
@@ -12,17 +13,15 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr unsigned short kStreamPort = 18080;
-constexpr unsigned short kGuidePort = 18081;
-
 std::wstring Stream(const wchar_t* path) { return std::wstring(zel::kStreamServer) + path; }
+std::wstring Loopback(unsigned short port) { return L"http://127.0.0.1:" + std::to_wstring(port); }
 
 // The real player and browser controls, pointed at loopback servers.
 class ChannelSelection : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    ASSERT_EQ(std::wstring(zel::kStreamServer), L"http://127.0.0.1:18080");
-    ASSERT_EQ(std::wstring(zel::kGuideSite), L"http://127.0.0.1:18081");
+    ASSERT_EQ(std::wstring(zel::kStreamServer), Loopback(zeltest::kStreamPort));
+    ASSERT_EQ(std::wstring(zel::kGuideSite), Loopback(zeltest::kGuidePort));
   }
   void SetUp() override {
     ASSERT_TRUE(stream_.listening());
@@ -44,8 +43,8 @@ class ChannelSelection : public testing::Test {
     zeltest::PumpMessages(50ms);
   }
 
-  zeltest::HttpServer stream_{kStreamPort};
-  zeltest::HttpServer guide_{kGuidePort};
+  zeltest::HttpServer stream_{zeltest::kStreamPort};
+  zeltest::HttpServer guide_{zeltest::kGuidePort};
   zeltest::TestForm host_;
   zel::MediaPlayer player_{L"player"};
   zel::WebBrowser browser_{L"browser"};
@@ -117,13 +116,13 @@ TEST(MissingControls, AreReportedAndSelectionSurvivesThem) {
   EXPECT_EQ(bogus.hwnd(), nullptr);
   EXPECT_EQ(GetWindow(host, GW_CHILD), nullptr) << "the failed host window was left behind";
 
-  zeltest::HttpServer guide(18081);
+  zeltest::HttpServer guide(zeltest::kGuidePort);
   zeltest::TestForm form;
   ASSERT_TRUE(form.CreateDefault(300 * 15, 300 * 15));
   zel::MediaPlayer player{L"player"};  // never created
   zel::WebBrowser browser{L"browser"};
   ASSERT_TRUE(browser.Create(form, {0, 0, 100 * 15, 100 * 15}));
-  EXPECT_FALSE(player.URL(L"http://127.0.0.1:18080/tv/tv.asx"));
+  EXPECT_FALSE(player.URL(Stream(L"/tv/tv.asx")));
   EXPECT_EQ(player.URL(), L"");
   zel::SelectChannel(L"cctv1", player, browser);  // the stream fails first: no guide request
   zeltest::PumpMessages(1000ms);

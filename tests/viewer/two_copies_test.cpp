@@ -9,6 +9,7 @@
 #include "support/child_process.h"
 #include "viewer/style_presets.h"
 #include "support/http_server.h"
+#include "support/test_ports.h"
 #include "support/window_list.h"
 #include "support/wine_path.h"
 #include "viewer/single_instance.h"
@@ -49,7 +50,7 @@ void ExpectFrostFrame(HWND hwnd) {
 const std::wstring kViewer = zeltest::WinePath(ZEL_VIEWER_EXE);
 
 TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
-  zeltest::HttpServer stream(18080), guide(18081);
+  zeltest::HttpServer stream(zeltest::kStreamPort), guide(zeltest::kGuidePort);
   zeltest::ChildProcess first;
   ASSERT_TRUE(first.Start(kViewer));
   HWND main = nullptr;

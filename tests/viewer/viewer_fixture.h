@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "support/http_server.h"
+#include "support/test_ports.h"
 #include "viewer/frm_main.h"
 #include "viewer/zel_config.h"
 
@@ -26,8 +27,8 @@ class StartedViewer : public testing::Test {
 
   std::wstring Stream(const wchar_t* path) const { return std::wstring(zel::kStreamServer) + path; }
 
-  HttpServer stream{18080};
-  HttpServer guide{18081};
+  HttpServer stream{kStreamPort};
+  HttpServer guide{kGuidePort};
   frmMain form;
 };
 

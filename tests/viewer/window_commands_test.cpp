@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "layout_support.h"
+#include "support/test_ports.h"
 #include "viewer/process_launcher.h"
 #include "viewer/zel_config.h"
 
@@ -115,7 +116,7 @@ TEST_F(MainWindow, SiteLinkStartsTheShellCommandOncePerClick) {
   RecordingLauncher launcher;
   form.SetProcessLauncher(&launcher);
   const std::wstring expected = std::wstring(L"Explorer ") + zel::kSiteHomePage;
-  EXPECT_EQ(expected, L"Explorer http://127.0.0.1:18080/");
+  EXPECT_EQ(expected, L"Explorer http://127.0.0.1:" + std::to_wstring(zeltest::kStreamPort) + L"/");
   for (int i = 0; i < 3; ++i) {
     SendMessageW(form.Label1.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     SendMessageW(form.Label1.hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
