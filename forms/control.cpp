@@ -35,9 +35,25 @@ bool Control::CreateOwnWindow(const TargetClass& window_class, DWORD style, DWOR
                               const wchar_t* text) {
   if (!parent_) return false;
   const RECT r = PixelRect();
-  style |= WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0);
-  HWND hwnd = CreateTargetWindow(this, window_class, ex_style, style, text, r.left, r.top,
-                                 r.right - r.left, r.bottom - r.top, parent_->ContainerHwnd());
+  return TakeCreatedWindow(CreateTargetWindow(this, window_class, ex_style, ChildStyle(style), text,
+                                              r.left, r.top, r.right - r.left, r.bottom - r.top,
+                                              parent_->ContainerHwnd()));
+}
+
+bool Control::CreateSystemControl(const wchar_t* system_class, DWORD style, DWORD ex_style,
+                                  const wchar_t* text) {
+  if (!parent_) return false;
+  const RECT r = PixelRect();
+  return TakeCreatedWindow(CreateSystemControlWindow(
+      this, system_class, ex_style, ChildStyle(style), text, r.left, r.top, r.right - r.left,
+      r.bottom - r.top, parent_->ContainerHwnd()));
+}
+
+DWORD Control::ChildStyle(DWORD style) const {
+  return style | WS_CHILD | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0);
+}
+
+bool Control::TakeCreatedWindow(HWND hwnd) {
   SetWindow(hwnd, true);
   ZOrder();  // a later control lies above the earlier ones
   return hwnd != nullptr;

@@ -74,10 +74,13 @@ class Control : private WindowTarget {
 
   // Joins `parent` (and the parent's form collection) with the design bounds.
   void Attach(Container& parent, const Bounds& design);
-  // Creates the control's own window of a layer class inside the parent; a class
-  // made from a system control class gives that control, bound the same way.
+  // Creates the control's own window of a layer class inside the parent.
   bool CreateOwnWindow(const TargetClass& window_class, DWORD style, DWORD ex_style,
                        const wchar_t* text);
+  // Creates a system control (L"Button", WC_TREEVIEWW) inside the parent, under
+  // its own class name, bound to this object like the layer's windows.
+  bool CreateSystemControl(const wchar_t* system_class, DWORD style, DWORD ex_style,
+                           const wchar_t* text);
   // Takes a window created elsewhere (a hosted ActiveX control's), which the
   // control destroys with itself only when `owned`.
   void SetWindow(HWND hwnd, bool owned) {
@@ -89,7 +92,7 @@ class Control : private WindowTarget {
   virtual bool OnReflected(UINT msg, WPARAM wparam, LPARAM lparam, LRESULT* result);
   // Windowless controls draw themselves on the container's surface.
   virtual void PaintWindowless(HDC) {}
-  // Messages of a window made by CreateOwnWindow.
+  // Messages of a window made by CreateOwnWindow or CreateSystemControl.
   virtual LRESULT WindowMessage(UINT msg, WPARAM wparam, LPARAM lparam);
   // A window that draws itself whole: no background erase, `paint` on WM_PAINT.
   bool SelfPaintMessage(UINT msg, const std::function<void(HDC)>& paint, LRESULT* result);
@@ -113,6 +116,9 @@ class Control : private WindowTarget {
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) final;
   void OnWindowGone() final { WindowGone(); }
   Outcome SetBound(float Bounds::*field, float twips, bool is_size);
+  // The style of the control's window, and its placing once created.
+  DWORD ChildStyle(DWORD style) const;
+  bool TakeCreatedWindow(HWND hwnd);
 
   std::wstring name_;
   std::optional<int16_t> index_;

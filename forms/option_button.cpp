@@ -9,8 +9,7 @@ bool OptionButton::Create(Container& parent, const Bounds& design) {
   Attach(parent, design);
   if (!parent.ContainerHwnd()) return false;
   // The system's radio button, bound to this object like every window of the layer.
-  if (!CreateOwnWindow({L"ZelvanoOptionButton", L"BUTTON"}, BS_RADIOBUTTON, 0, caption_.c_str()))
-    return false;
+  if (!CreateSystemControl(L"Button", BS_RADIOBUTTON, 0, caption_.c_str())) return false;
   ApplyFont();
   ShowCheck();
   return true;

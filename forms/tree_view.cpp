@@ -54,8 +54,8 @@ TreeView::TreeView(std::wstring name, std::optional<int16_t> index)
 bool TreeView::Create(Container& parent, const Bounds& design) {
   Attach(parent, design);
   if (!parent.ContainerHwnd()) return false;
-  if (!CreateOwnWindow(
-          {L"ZelvanoTreeView", WC_TREEVIEWW},
+  if (!CreateSystemControl(
+          WC_TREEVIEWW,
           WS_TABSTOP | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT | TVS_SHOWSELALWAYS,
           WS_EX_CLIENTEDGE, L""))
     return false;

@@ -31,8 +31,7 @@ Form1::~Form1() {
 bool Form1::Create() {
   const SIZE size =
       FrameSize(TwipsToPixelsX(kClientWidthTwips), TwipsToPixelsY(kClientHeightTwips));
-  const zel::TargetClass window_class{L"ZelregForm1", nullptr,
-                                      reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+  const zel::TargetClass window_class{L"ZelregForm1", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
   hwnd_ = zel::CreateTargetWindow(this, window_class, kExStyle, kStyle, kForm1Caption,
                                   CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr);
   return hwnd_ != nullptr;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "subclass/property_registry.h"
+#include "subclass/window_kind.h"
 #include "win32/trace.h"
 
 namespace reg = zel::subclass_registry;
@@ -74,17 +75,20 @@ const char* Description(int32_t code) {
 // cached: the registry is read afresh so that attaches and detaches made by
 // the clients during a dispatch take effect at once. State is per call, so
 // nested dispatches do not disturb each other; the current-message cell is
-// shared, so it is written again before every call on a client.
+// shared, so it is written again before every call on a client. The message
+// arrives in the window's own kind, so the old procedure is called in it too.
 LRESULT zel::subclass_thunk::Dispatch(int32_t* currentMsg, HWND h, UINT msg, WPARAM wParam,
                                       LPARAM lParam) noexcept {
   WNDPROC old = ReadOldProc(h);
   if (old == nullptr) return 0;
+  const bool unicode = IsWindowUnicode(h) != FALSE;
+  auto callOld = [&] { return zel::window_kind::CallProc(unicode, old, h, msg, wParam, lParam); };
   const int32_t m = static_cast<int32_t>(msg);
   const int32_t n = ReadClientCount(h, m);
   if (n <= 0) {
     // Nobody watches the window's end: give it back before its own procedure sees WM_DESTROY.
     if (msg == WM_DESTROY) ReleaseWindow(h, old);
-    return CallWindowProcA(old, h, msg, wParam, lParam);
+    return callOld();
   }
   LRESULT result = 0;
   bool oldCalled = false;
@@ -97,7 +101,7 @@ LRESULT zel::subclass_thunk::Dispatch(int32_t* currentMsg, HWND h, UINT msg, WPA
     if (client == nullptr) continue;
     *currentMsg = m;
     if (i == 1 && (client->MsgResponse() & Response_Before) != 0) {
-      result = CallWindowProcA(old, h, msg, wParam, lParam);
+      result = callOld();
       oldCalled = true;
     }
     *currentMsg = m;
@@ -106,7 +110,7 @@ LRESULT zel::subclass_thunk::Dispatch(int32_t* currentMsg, HWND h, UINT msg, WPA
   if (last != nullptr) {
     *currentMsg = m;  // a nested dispatch inside the clients wrote its own message
     if (!oldCalled && (last->MsgResponse() & Response_After) != 0) {
-      result = CallWindowProcA(old, h, msg, wParam, lParam);
+      result = callOld();
     }
     *currentMsg = m;
     last->Dispatch_End();
@@ -194,7 +198,8 @@ bool GSubclass::Window_Local(HWND lHwnd) const {
 LRESULT GSubclass::Get_OldProc(HWND lHwnd, UINT iMsg, WPARAM wParam, LPARAM lParam) {
   WNDPROC old = Read_OldProc(lHwnd);
   if (old == nullptr) return 0;
-  return CallWindowProcA(old, lHwnd, iMsg, wParam, lParam);
+  return zel::window_kind::CallProc(IsWindowUnicode(lHwnd) != FALSE, old, lHwnd, iMsg, wParam,
+                                    lParam);
 }
 
 void GSubclass::Clean_Up(HWND lHwnd) {

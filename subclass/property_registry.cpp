@@ -2,14 +2,12 @@
 
 #include <charconv>
 
+#include "subclass/window_kind.h"
+
 namespace zel::subclass_registry {
 namespace {
 
-LONG_PTR SetWindowProcA(HWND hwnd, LONG_PTR proc) {
-  return SetWindowLongPtrA(hwnd, GWLP_WNDPROC, proc);
-}
-
-constexpr PlatformCalls kDefaultCalls{&SetPropA, &SetWindowProcA, &VirtualAlloc};
+constexpr PlatformCalls kDefaultCalls{&SetPropA, &window_kind::SetProc, &VirtualAlloc};
 PlatformCalls g_calls = kDefaultCalls;
 
 // Appends pieces to a name; the longest name fits, so no bounds are lost.

@@ -35,8 +35,8 @@ using SetWindowProcFunction = LONG_PTR (*)(HWND, LONG_PTR);
 using VirtualAllocFunction = LPVOID(WINAPI*)(LPVOID, SIZE_T, DWORD, DWORD);
 struct PlatformCalls {
   SetPropFunction setProp;
-  SetWindowProcFunction setWindowProc;
-  VirtualAllocFunction virtualAlloc;  // the page of a replacement procedure's code
+  SetWindowProcFunction setWindowProc;  // of the window's own kind (window_kind.h)
+  VirtualAllocFunction virtualAlloc;    // the page of a replacement procedure's code
 };
 PlatformCalls& Platform();
 void ResetPlatformCalls();

@@ -21,6 +21,7 @@
 #include <new>
 
 #include "subclass/property_registry.h"
+#include "subclass/window_kind.h"
 
 namespace zel::subclass_thunk {
 
@@ -59,7 +60,7 @@ LRESULT Run(ThunkState* state, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
   LRESULT result = Dispatch(&state->currentMsg, hwnd, msg, wParam, lParam);
   std::lock_guard lock(g_liveMutex);
   // The window's last message: it will not call the thunk again.
-  if (msg == WM_NCDESTROY && GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == entry) --state->installs;
+  if (msg == WM_NCDESTROY && window_kind::GetProc(hwnd) == entry) --state->installs;
   if (--state->dispatches == 0) FreeIfUnused(state);
   return result;
 }
@@ -163,6 +164,11 @@ ReplacementProc::~ReplacementProc() {
 LONG_PTR ReplacementProc::Entry() const { return EntryOf(state_); }
 
 int32_t ReplacementProc::CurrentMsg() const { return state_->currentMsg; }
+
+size_t LiveReplacementProcs() {
+  std::lock_guard lock(g_liveMutex);
+  return g_live.size();
+}
 
 LONG_PTR SwapWindowProc(HWND hwnd, LONG_PTR proc) {
   LONG_PTR replaced = subclass_registry::Platform().setWindowProc(hwnd, proc);

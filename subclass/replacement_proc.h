@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 
 namespace zel::subclass_thunk {
@@ -29,6 +30,10 @@ class ReplacementProc {
 // failure). Every install and restore of the engine goes through here, so that
 // each replacement procedure knows how many windows still run through it.
 LONG_PTR SwapWindowProc(HWND hwnd, LONG_PTR proc);
+
+// Replacement procedures whose code is still reserved: those of live engines
+// and those that windows or running dispatches still use.
+size_t LiveReplacementProcs();
 
 // The shared dispatch routine, defined by the engine.
 LRESULT Dispatch(int32_t* currentMsg, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;

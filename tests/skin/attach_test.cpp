@@ -3,10 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 #include "mdi_windows.h"
 #include "skin/frame_parts.h"
 #include "skin_test_support.h"
+#include "subclass/replacement_proc.h"
 
 namespace skin_test {
 namespace {
@@ -183,6 +185,31 @@ TEST(Attach, DestroyingTheWindowDetachesAfterItsOwnProcedureRan) {
   ExpectHooked(other.hwnd(), false);
 }
 
+// The skinned window stays Unicode: a caption outside the ANSI code page (1252
+// under LANG=C, which CTest sets for this program) comes back whole.
+TEST(Attach, SkinnedWindowStaysUnicodeAndKeepsACaptionOutsideTheCodePage) {
+  ASSERT_EQ(GetACP(), 1252u) << "run this program with LANG=C";
+  TestWindow w(kVisible, 100, 100, 300, 200);
+  ASSERT_TRUE(IsWindowUnicode(w.hwnd()));
+  cNeoClass neo;
+  Skin{}.ApplyTo(neo);
+  neo.Attach(w);
+  ExpectHooked(w.hwnd(), false);
+  EXPECT_TRUE(IsWindowUnicode(w.hwnd()));
+
+  const std::wstring caption = L"中央电视台";
+  EXPECT_TRUE(SetWindowTextW(w.hwnd(), caption.c_str()));
+  EXPECT_EQ(w.Count(WM_SETTEXT), 1);  // through the frame to the own procedure
+  wchar_t read[32] = {};
+  GetWindowTextW(w.hwnd(), read, 32);
+  EXPECT_EQ(std::wstring(read), caption);
+
+  neo.Window_Detach();
+  EXPECT_TRUE(IsWindowUnicode(w.hwnd()));
+  GetWindowTextW(w.hwnd(), read, 32);
+  EXPECT_EQ(std::wstring(read), caption);
+}
+
 // MDI children also ask for WM_SIZE.
 TEST(Attach, MdiChildAlsoAsksForWmSize) {
   MdiWindows mdi;
@@ -216,7 +243,7 @@ TEST(Attach, SurfacesGoWithTheObject) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(GetObjectType(handles[i]), 0u) << "handle " << i;
 }
 
-TEST(Attach, ThousandsOfAttachPaintAndDestroyCyclesLeaveNoGdiObject) {
+TEST(Attach, ThousandsOfAttachPaintAndDestroyCyclesLeaveNoGdiObjectNorProcedure) {
   TestWindow w(kVisible, 100, 100, 300, 200);
   // A fresh object painting a window of a changing size.
   auto paint_cycle = [&](int i) {
@@ -239,10 +266,12 @@ TEST(Attach, ThousandsOfAttachPaintAndDestroyCyclesLeaveNoGdiObject) {
   destroy_cycle();
   PumpFor(20);
   const int before = LiveGdiObjects();
+  const size_t procedures = zel::subclass_thunk::LiveReplacementProcs();
   for (int i = 1; i <= 300; ++i) paint_cycle(i);
   for (int i = 0; i < 2000; ++i) destroy_cycle();
   PumpFor(20);
   EXPECT_EQ(LiveGdiObjects(), before);
+  EXPECT_EQ(zel::subclass_thunk::LiveReplacementProcs(), procedures);
 }
 
 // Which messages the window's own procedure still sees, and how often.

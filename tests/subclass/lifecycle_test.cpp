@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "subclass_test_support.h"
+#include "subclass/replacement_proc.h"
 
 namespace subclass_test {
 namespace {
@@ -224,22 +225,68 @@ TEST(SubclassLifecycle, EngineReleasedWhileAnotherEnginesClientsUseItsProcedure)
   EXPECT_EQ(CodeState(kept), MEM_FREE);
 }
 
+// The window's last message tells the procedure that the window is gone; the
+// procedure must recognise itself there in either kind of window.
 TEST(SubclassLifecycle, ProcedureOfADestroyedWindowIsFreedWithItsEngine) {
-  CallLog log;
-  TestWindow window(&log);
-  HWND h = window.hwnd();
-  TestClient watcher("W", &log);  // keeps the window attached through its end
-  WNDPROC installed = nullptr;
-  {
-    GSubclass engine;
-    engine.Attach_Message(&watcher, h, WM_DESTROY);
-    installed = CurrentProc(h);
-    EXPECT_EQ(CodeState(installed), MEM_COMMIT);
-    window.Destroy();
-    EXPECT_EQ(watcher.calls, 1);
-    EXPECT_EQ(CodeState(installed), MEM_COMMIT);
+  using zel::subclass_thunk::LiveReplacementProcs;
+  for (WindowKind kind : {WindowKind::kUnicode, WindowKind::kAnsi}) {
+    SCOPED_TRACE(kind == WindowKind::kUnicode ? "Unicode window" : "ANSI window");
+    const size_t live = LiveReplacementProcs();
+    CallLog log;
+    TestWindow window(&log, nullptr, kind);
+    HWND h = window.hwnd();
+    TestClient watcher("W", &log);  // keeps the window attached through its end
+    WNDPROC installed = nullptr;
+    {
+      GSubclass engine;
+      EXPECT_EQ(LiveReplacementProcs(), live + 1);
+      engine.Attach_Message(&watcher, h, WM_DESTROY);
+      installed = CurrentProc(h);
+      EXPECT_EQ(CodeState(installed), MEM_COMMIT);
+      window.Destroy();
+      EXPECT_EQ(watcher.calls, 1);
+      EXPECT_EQ(CodeState(installed), MEM_COMMIT);
+    }
+    EXPECT_EQ(CodeState(installed), MEM_FREE);
+    EXPECT_EQ(LiveReplacementProcs(), live);
   }
-  EXPECT_EQ(CodeState(installed), MEM_FREE);
+}
+
+// Installing, calling on and restoring keep the window's kind: a Unicode window
+// is not turned into an ANSI one, nor an ANSI one into a Unicode one.
+TEST(SubclassLifecycle, EachWindowKeepsItsKindWhileAttached) {
+  for (WindowKind kind : {WindowKind::kUnicode, WindowKind::kAnsi}) {
+    const bool unicode = kind == WindowKind::kUnicode;
+    SCOPED_TRACE(unicode ? "Unicode window" : "ANSI window");
+    CallLog log;
+    TestWindow window(&log, nullptr, kind);
+    HWND h = window.hwnd();
+    ASSERT_EQ(IsWindowUnicode(h) != FALSE, unicode);
+    const WNDPROC own = CurrentProc(h);
+    GSubclass engine;
+    TestClient before("B", &log, Response_Before, TRUE), after("A", &log, Response_After);
+    engine.Attach_Message(&before, h, WM_SETTEXT);
+    engine.Attach_Message(&after, h, WM_GETTEXT);
+    EXPECT_EQ(IsWindowUnicode(h) != FALSE, unicode);
+    EXPECT_NE(CurrentProc(h), own);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetPropA(h, Decimal(h).c_str())), own);
+
+    // Text passes both ways through the engine to the own procedure and back.
+    EXPECT_TRUE(SetWindowTextW(h, L"kind kept"));
+    wchar_t wide[32] = {};
+    EXPECT_EQ(GetWindowTextW(h, wide, 32), 9);
+    EXPECT_STREQ(wide, L"kind kept");
+    char narrow[32] = {};
+    EXPECT_EQ(GetWindowTextA(h, narrow, 32), 9);
+    EXPECT_STREQ(narrow, "kind kept");
+    EXPECT_EQ(before.calls, 1);
+    EXPECT_EQ(after.calls, 2);
+
+    engine.Detach_Message(&before, h, WM_SETTEXT);
+    engine.Detach_Message(&after, h, WM_GETTEXT);
+    EXPECT_EQ(CurrentProc(h), own);
+    EXPECT_EQ(IsWindowUnicode(h) != FALSE, unicode);
+  }
 }
 
 }  // namespace

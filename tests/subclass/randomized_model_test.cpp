@@ -289,7 +289,7 @@ class RandomRun {
         return "window " + std::to_string(w) + " properties: expected " + Names(expected) +
                ", got " + Names(actual);
       }
-      const LONG_PTR proc = GetWindowLongPtrA(h, GWLP_WNDPROC);
+      const LONG_PTR proc = reinterpret_cast<LONG_PTR>(CurrentProc(h));
       if (mw.installer < 0) {
         if (proc != reinterpret_cast<LONG_PTR>(mw.own)) return "window procedure not restored";
       } else {

@@ -6,15 +6,20 @@ namespace subclass_test {
 namespace {
 
 constexpr wchar_t kClassName[] = L"ZelSubclassTestWindow";
+constexpr char kAnsiClassName[] = "ZelSubclassAnsiTestWindow";
 
-void RegisterTestClass(WNDPROC proc) {
+void RegisterTestClasses(WNDPROC unicodeProc, WNDPROC ansiProc) {
   static bool registered = false;
   if (registered) return;
   WNDCLASSW wc{};
-  wc.lpfnWndProc = proc;
+  wc.lpfnWndProc = unicodeProc;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.lpszClassName = kClassName;
-  registered = RegisterClassW(&wc) != 0;
+  WNDCLASSA ac{};
+  ac.lpfnWndProc = ansiProc;
+  ac.hInstance = GetModuleHandleW(nullptr);
+  ac.lpszClassName = kAnsiClassName;
+  registered = RegisterClassW(&wc) != 0 && RegisterClassA(&ac) != 0;
 }
 
 BOOL CALLBACK CollectProperty(HWND, LPSTR name, HANDLE data, ULONG_PTR param) {
@@ -29,10 +34,16 @@ BOOL CALLBACK CollectProperty(HWND, LPSTR name, HANDLE data, ULONG_PTR param) {
 
 }  // namespace
 
-TestWindow::TestWindow(CallLog* log, HWND parent) : log(log) {
-  RegisterTestClass(&TestWindow::Proc);
-  hwnd_ = CreateWindowExW(0, kClassName, L"subclass test", parent ? 0 : WS_OVERLAPPEDWINDOW, 0, 0,
-                          200, 100, parent, nullptr, GetModuleHandleW(nullptr), this);
+TestWindow::TestWindow(CallLog* log, HWND parent, WindowKind kind) : log(log) {
+  RegisterTestClasses(&TestWindow::ProcW, &TestWindow::ProcA);
+  const DWORD style = parent ? 0 : WS_OVERLAPPEDWINDOW;
+  if (kind == WindowKind::kAnsi) {
+    hwnd_ = CreateWindowExA(0, kAnsiClassName, "subclass test", style, 0, 0, 200, 100, parent,
+                            nullptr, GetModuleHandleW(nullptr), this);
+  } else {
+    hwnd_ = CreateWindowExW(0, kClassName, L"subclass test", style, 0, 0, 200, 100, parent, nullptr,
+                            GetModuleHandleW(nullptr), this);
+  }
 }
 
 TestWindow::~TestWindow() { Destroy(); }
@@ -42,8 +53,17 @@ void TestWindow::Destroy() {
   hwnd_ = nullptr;
 }
 
-LRESULT CALLBACK TestWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK TestWindow::ProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return Handle(hwnd, msg, wParam, lParam, &DefWindowProcW);
+}
+
+LRESULT CALLBACK TestWindow::ProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return Handle(hwnd, msg, wParam, lParam, &DefWindowProcA);
+}
+
+LRESULT TestWindow::Handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC fallback) {
   if (msg == WM_NCCREATE) {
+    // lpCreateParams lies at the same place in both kinds of CREATESTRUCT.
     auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
   }
@@ -64,7 +84,7 @@ LRESULT CALLBACK TestWindow::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
       return OwnResult(msg, wParam);
     }
   }
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
+  return fallback(hwnd, msg, wParam, lParam);
 }
 
 std::map<std::string, HANDLE> Properties(HWND hwnd) {
@@ -83,7 +103,8 @@ std::map<std::string, HANDLE> AddedProperties(HWND hwnd,
 }
 
 WNDPROC CurrentProc(HWND hwnd) {
-  return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+  return reinterpret_cast<WNDPROC>(IsWindowUnicode(hwnd) ? GetWindowLongPtrW(hwnd, GWLP_WNDPROC)
+                                                         : GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
 }
 
 std::string Decimal(HWND hwnd) {

@@ -28,9 +28,12 @@ using CallLog = std::vector<std::string>;
 
 // A hidden window whose own procedure logs every test message; top-level
 // unless a parent is given (HWND_MESSAGE makes a cheap message-only window).
+// Unicode unless made of an ANSI class.
+enum class WindowKind { kUnicode, kAnsi };
 class TestWindow {
  public:
-  explicit TestWindow(CallLog* log = nullptr, HWND parent = nullptr);
+  explicit TestWindow(CallLog* log = nullptr, HWND parent = nullptr,
+                      WindowKind kind = WindowKind::kUnicode);
   ~TestWindow();
   TestWindow(const TestWindow&) = delete;
   TestWindow& operator=(const TestWindow&) = delete;
@@ -51,7 +54,9 @@ class TestWindow {
   CallLog* log;
 
  private:
-  static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ProcW(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT CALLBACK ProcA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT Handle(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, WNDPROC fallback);
   HWND hwnd_ = nullptr;
 };
 
@@ -93,6 +98,8 @@ std::map<std::string, HANDLE> Properties(HWND hwnd);
 std::map<std::string, HANDLE> AddedProperties(HWND hwnd,
                                               const std::map<std::string, HANDLE>& baseline);
 
+// The window procedure read in the window's own kind: the entry point itself,
+// not a handle standing for it.
 WNDPROC CurrentProc(HWND hwnd);
 std::string Decimal(HWND hwnd);
 

@@ -7,6 +7,7 @@
 #include "graphics/gdi.h"
 #include "skin/frame_input.h"
 #include "subclass/property_registry.h"
+#include "subclass/replacement_proc.h"
 #include "support/freed_memory.h"
 #include "viewer/style_presets.h"
 #include "support/screen_capture.h"
@@ -103,6 +104,7 @@ class SkinPresets : public StartedViewer {
 TEST_F(SkinPresets, StartSelectsFrostAndFramesTheWindowWithIt) {
   EXPECT_TRUE(form.optStyle(0).Value());
   for (int16_t i = 1; i < 7; ++i) EXPECT_FALSE(form.optStyle(i).Value());
+  EXPECT_TRUE(IsWindowUnicode(form.hwnd()));  // skinned, and still Unicode
   ExpectFrameOf(2);
   ExpectColoursOf(2);
   EXPECT_EQ(form.spBorder.BorderWidth(), 1);
@@ -287,7 +289,8 @@ TEST_F(SkinWithoutCodeMemory, StartAndStyleClicksGoOnWithTheStandardFrame) {
   ExpectFrameGeometryOf(1);
 }
 
-// Every GDI object of a released frame object is gone, or reused by its successor.
+// Every GDI object of a released frame object is gone, or reused by its successor,
+// and so is its replacement window procedure.
 TEST_F(SkinPresets, AThousandStyleChangesLeaveNoHandleBehind) {
   auto handlesOf = [](const cNeoClass& skin) {
     std::set<HGDIOBJ> handles;
@@ -300,6 +303,7 @@ TEST_F(SkinPresets, AThousandStyleChangesLeaveNoHandleBehind) {
   std::vector<HBITMAP> pictures;
   for (int16_t i = 0; i < 14; ++i) pictures.push_back(form.picResource(i).Picture().Handle());
   int leaked = 0, checked = 0;
+  const size_t procedures = zel::subclass_thunk::LiveReplacementProcs();
   for (int n = 0; n < 1000; ++n) {
     std::set<HGDIOBJ> old = handlesOf(*form.Skin());
     form.Set_Skin(static_cast<int16_t>(n % 7));
@@ -312,6 +316,7 @@ TEST_F(SkinPresets, AThousandStyleChangesLeaveNoHandleBehind) {
   }
   EXPECT_GT(checked, 1000);
   EXPECT_EQ(leaked, 0);
+  EXPECT_EQ(zel::subclass_thunk::LiveReplacementProcs(), procedures);
   for (HBITMAP p : pictures) EXPECT_EQ(GetObjectType(p), static_cast<DWORD>(OBJ_BITMAP));
   // Still painting correctly: back to Frost, pixel-checked like at start.
   form.Set_Skin(2);

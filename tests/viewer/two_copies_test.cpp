@@ -1,8 +1,10 @@
 // Two real copies of the viewer: the second warns and ends, the first runs on.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,24 @@ void ExpectFrostFrame(HWND hwnd) {
   EXPECT_EQ(origin.y - window.top, 2 * frost.frame.ButtonHeight);
 }
 
+// The channel tree and the style options, read from outside the viewer, carry
+// the system's class names that screen readers and automation tools look for.
+void ExpectSystemClassNames(HWND main) {
+  std::vector<HWND> trees = Children(main, L"SysTreeView32");
+  ASSERT_EQ(trees.size(), 1u);
+  EXPECT_EQ(zeltest::ClassName(trees[0]), L"SysTreeView32");
+  EXPECT_EQ(SendMessageW(trees[0], TVM_GETCOUNT, 0, 0), 185);
+  std::vector<std::wstring> options;
+  for (HWND button : Children(main, L"Button")) {
+    if ((GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) != BS_RADIOBUTTON) continue;
+    EXPECT_EQ(zeltest::ClassName(button), L"Button");
+    options.push_back(zeltest::WindowText(button));
+  }
+  std::sort(options.begin(), options.end());  // the list is in Z order
+  EXPECT_EQ(options, (std::vector<std::wstring>{L"Alpha", L"Alpha Wire", L"Frost", L"Hybrid",
+                                                L"Leaf", L"Midnight", L"Ocean"}));
+}
+
 const std::wstring kViewer = zeltest::WinePath(ZEL_VIEWER_EXE);
 
 TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
@@ -63,6 +83,7 @@ TEST(TwoCopies, SecondCopyWarnsAndEndsFirstRunsOn) {
       << "the first copy's window did not appear";
   EXPECT_EQ(zeltest::WindowText(main), L"ZelvanoV2010");
   ExpectFrostFrame(main);
+  ExpectSystemClassNames(main);
   // The running copy holds a global object named for its user, seen from every session.
   const std::wstring name = zel::SingleInstance::ObjectName();
   EXPECT_EQ(name.rfind(L"Global\\Zelvano.ZelvanoV2010.Running.S-1-", 0), 0u) << name;
