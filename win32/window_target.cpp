@@ -90,9 +90,14 @@ HINSTANCE ThisModule() {
 HWND CreateTargetWindow(WindowTarget* target, const TargetClass& window_class, DWORD ex_style,
                         DWORD style, const wchar_t* text, int x, int y, int cx, int cy,
                         HWND parent) {
-  if (!EnsureClass(window_class)) return nullptr;
-  return CreateWindowExW(ex_style, window_class.name, text, style, x, y, cx, cy, parent, nullptr,
-                         ThisModule(), target);
+  if (!EnsureClass(window_class)) {
+    TraceLastError(std::wstring(L"RegisterClassExW(") + window_class.name + L")");
+    return nullptr;
+  }
+  HWND hwnd = CreateWindowExW(ex_style, window_class.name, text, style, x, y, cx, cy, parent,
+                              nullptr, ThisModule(), target);
+  if (!hwnd) TraceLastError(std::wstring(L"CreateWindowExW(") + window_class.name + L")");
+  return hwnd;
 }
 
 HWND CreateSystemControlWindow(WindowTarget* target, const wchar_t* system_class, DWORD ex_style,
@@ -100,7 +105,10 @@ HWND CreateSystemControlWindow(WindowTarget* target, const wchar_t* system_class
                                HWND parent) {
   HWND hwnd = CreateWindowExW(ex_style, system_class, text, style, x, y, cx, cy, parent, nullptr,
                               ThisModule(), nullptr);
-  if (!hwnd) return nullptr;
+  if (!hwnd) {
+    TraceLastError(std::wstring(L"CreateWindowExW(") + system_class + L")");
+    return nullptr;
+  }
   const LONG_PTR own = GetWindowLongPtrW(hwnd, GWLP_WNDPROC);
   if (!own || !SetPropW(hwnd, kControlProcProperty, reinterpret_cast<HANDLE>(own))) {
     TraceLastError(std::wstring(L"binding a ") + system_class + L" control to its object");
