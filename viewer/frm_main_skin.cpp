@@ -3,10 +3,11 @@
 #include "viewer/style_presets.h"
 #include "viewer/frm_main.h"
 #include "viewer/skin_resource_ids.h"
+#include "win32/window_target.h"
 
 void frmMain::LoadSkinPictures() {
   // JPEG and GIF pictures, decoded by the system's image codecs.
-  const HMODULE module = GetModuleHandleW(nullptr);
+  const HMODULE module = zel::ThisModule();
   for (int16_t i = 0; i < static_cast<int16_t>(picResource.Count()); ++i)
     picResource(i).SetPicture(zel::LoadPictureResource(module, IDR_SKIN_PICTURE_0 + i));
 }
