@@ -13,11 +13,9 @@ Control::Control(std::wstring name, std::optional<int16_t> index)
 Control::~Control() {
   if (parent_) std::erase(parent_->children_, this);
   if (form_) form_->Forget(this);
-  if (hwnd_ && owns_window_) {
-    const HWND hwnd = hwnd_;
-    DetachTarget(hwnd);
+  if (owned_window_) {
     hwnd_ = nullptr;
-    DestroyWindow(hwnd);
+    owned_window_.Destroy();
   } else if (!hwnd_ && parent_ && IsWindow(parent_->ContainerHwnd())) {
     InvalidateRect(parent_->ContainerHwnd(), &painted_, TRUE);
   }

@@ -14,6 +14,7 @@
 #include "graphics/color.h"
 #include "graphics/font.h"
 #include "graphics/gdi.h"
+#include "win32/owned_window.h"
 #include "win32/window_target.h"
 #include "forms/twips.h"
 
@@ -85,7 +86,7 @@ class Control : private WindowTarget {
   // control destroys with itself only when `owned`.
   void SetWindow(HWND hwnd, bool owned) {
     hwnd_ = hwnd;
-    owns_window_ = owned;
+    owned_window_.Take(owned ? hwnd : nullptr);
   }
   // The parent asks the control to take a message its window sent to the parent:
   // WM_COMMAND, WM_NOTIFY and the WM_CTLCOLOR* messages.
@@ -97,7 +98,10 @@ class Control : private WindowTarget {
   // A window that draws itself whole: no background erase, `paint` on WM_PAINT.
   bool SelfPaintMessage(UINT msg, const std::function<void(HDC)>& paint, LRESULT* result);
   // The window went away with its parent; forget it.
-  virtual void WindowGone() { hwnd_ = nullptr; }
+  virtual void WindowGone() {
+    hwnd_ = nullptr;
+    owned_window_.Forget();
+  }
   // Moves the window (or the windowless area) to the current bounds.
   virtual void ApplyBounds();
   virtual void ApplyVisible();
@@ -128,7 +132,7 @@ class Control : private WindowTarget {
   Container* parent_ = nullptr;
   Form* form_ = nullptr;
   HWND hwnd_ = nullptr;
-  bool owns_window_ = false;
+  OwnedWindow owned_window_;  // hwnd_ when the control made it
   UniqueFont font_;
   RECT painted_{};  // last area of a windowless control
 };

@@ -9,12 +9,7 @@ Form::~Form() {
   destroying_ = true;
   for (Control* control : controls_) control->form_ = nullptr;
   controls_.clear();
-  if (hwnd_) {
-    const HWND hwnd = hwnd_;
-    DetachTarget(hwnd);
-    hwnd_ = nullptr;
-    DestroyWindow(hwnd);
-  }
+  window_.Destroy();
 }
 
 bool Form::CreateForm(const FormDesign& design) {
@@ -28,32 +23,33 @@ bool Form::CreateForm(const FormDesign& design) {
   const int cy = outer.bottom - outer.top;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - cx) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - cy) / 2;
-  hwnd_ = CreateTargetWindow(this, {design.class_name.c_str()}, 0, design.style | WS_CLIPCHILDREN,
-                             design.caption.c_str(), x, y, cx, cy, nullptr);
-  if (!hwnd_) return false;
+  window_.Take(CreateTargetWindow(this, {design.class_name.c_str()}, 0,
+                                  design.style | WS_CLIPCHILDREN, design.caption.c_str(), x, y, cx,
+                                  cy, nullptr));
+  if (!window_) return false;
   // The frame may come out other than AdjustWindowRectEx said; the client size is what counts.
   RECT client{};
-  GetClientRect(hwnd_, &client);
+  GetClientRect(hwnd(), &client);
   const int dx = client_cx - (client.right - client.left);
   const int dy = client_cy - (client.bottom - client.top);
   if (dx || dy) {
-    SetWindowPos(hwnd_, nullptr, x - dx / 2, y - dy / 2, cx + dx, cy + dy,
+    SetWindowPos(hwnd(), nullptr, x - dx / 2, y - dy / 2, cx + dx, cy + dy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
   return true;
 }
 
 void Form::Refresh() {
-  if (hwnd_)
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+  if (hwnd())
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
 }
 
 void Form::Show() {
-  if (!hwnd_) return;
+  if (!hwnd()) return;
   const bool first = !shown_;
   shown_ = true;
-  ShowWindow(hwnd_, SW_SHOW);
+  ShowWindow(hwnd(), SW_SHOW);
   // The first showing sizes the layout once, whether or not the system sent
   // a WM_SIZE for it.
   if (first && !resized_) RaiseResize();
@@ -61,19 +57,19 @@ void Form::Show() {
 
 float Form::ScaleWidth() const {
   RECT r{};
-  if (!hwnd_ || IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return 0;
+  if (!hwnd() || IsIconic(hwnd()) || !GetClientRect(hwnd(), &r)) return 0;
   return PixelsToTwips(r.right - r.left);
 }
 
 float Form::ScaleHeight() const {
   RECT r{};
-  if (!hwnd_ || IsIconic(hwnd_) || !GetClientRect(hwnd_, &r)) return 0;
+  if (!hwnd() || IsIconic(hwnd()) || !GetClientRect(hwnd(), &r)) return 0;
   return PixelsToTwips(r.bottom - r.top);
 }
 
 float Form::Width() const {
   RECT r{};
-  if (!hwnd_ || !GetWindowRect(hwnd_, &r)) return 0;
+  if (!hwnd() || !GetWindowRect(hwnd(), &r)) return 0;
   const int px = r.right - r.left;
   // The value set stays readable as long as the window still has its pixel width.
   if (set_width_ >= 0 && TwipsToPixels(set_width_) == px) return set_width_;
@@ -82,7 +78,7 @@ float Form::Width() const {
 
 float Form::Height() const {
   RECT r{};
-  if (!hwnd_ || !GetWindowRect(hwnd_, &r)) return 0;
+  if (!hwnd() || !GetWindowRect(hwnd(), &r)) return 0;
   const int px = r.bottom - r.top;
   if (set_height_ >= 0 && TwipsToPixels(set_height_) == px) return set_height_;
   return PixelsToTwips(px);
@@ -92,27 +88,27 @@ Outcome Form::SetWidth(float twips) { return SetOuterSize(twips, true); }
 Outcome Form::SetHeight(float twips) { return SetOuterSize(twips, false); }
 
 Outcome Form::SetOuterSize(float twips, bool width) {
-  if (!hwnd_ || !std::isfinite(twips) || twips < 0) return Outcome::kRejected;
-  if (IsIconic(hwnd_) || IsZoomed(hwnd_)) return Outcome::kRejected;
+  if (!hwnd() || !std::isfinite(twips) || twips < 0) return Outcome::kRejected;
+  if (IsIconic(hwnd()) || IsZoomed(hwnd())) return Outcome::kRejected;
   RECT r{};
-  GetWindowRect(hwnd_, &r);
+  GetWindowRect(hwnd(), &r);
   int cx = r.right - r.left;
   int cy = r.bottom - r.top;
   (width ? set_width_ : set_height_) = twips;
   (width ? cx : cy) = TwipsToPixels(twips);
-  SetWindowPos(hwnd_, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(hwnd(), nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return Outcome::kDone;
 }
 
 void Form::SetIcons(HICON big, HICON small) {
-  if (!hwnd_) return;
-  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-  SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+  if (!hwnd()) return;
+  SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+  SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
 }
 
 void Form::PaintSurface(HDC dc) {
   RECT r{};
-  GetClientRect(hwnd_, &r);
+  GetClientRect(hwnd(), &r);
   FillRect(dc, &r, back_brush_.get());
   PaintWindowlessChildren(dc);
 }
@@ -125,7 +121,7 @@ void Form::RaiseResize() {
 }
 
 LRESULT Form::OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (!hwnd_) hwnd_ = hwnd;
+  if (!window_) window_.Take(hwnd);
   LRESULT result = 0;
   if (HandleChildMessage(msg, wparam, lparam, &result)) return result;
   switch (msg) {

@@ -11,6 +11,7 @@
 #include "graphics/gdi.h"
 #include "forms/twips.h"
 #include "forms/form_window.h"
+#include "win32/owned_window.h"
 
 namespace zel {
 
@@ -26,7 +27,7 @@ struct FormDesign {
 
 class Form : public FormWindow, public Container, private WindowTarget {
  public:
-  HWND hwnd() const override { return hwnd_; }
+  HWND hwnd() const override { return window_.get(); }
   // Repaints the whole window, frame included.
   void Refresh() override;
   void Show();
@@ -47,7 +48,7 @@ class Form : public FormWindow, public Container, private WindowTarget {
   // The icons stay owned by the caller and must outlive the window.
   void SetIcons(HICON big, HICON small);
 
-  HWND ContainerHwnd() const override { return hwnd_; }
+  HWND ContainerHwnd() const override { return window_.get(); }
   Form* ContainerForm() override { return this; }
   void PaintSurface(HDC dc) override;
 
@@ -70,11 +71,11 @@ class Form : public FormWindow, public Container, private WindowTarget {
   void Remember(Control* control) { controls_.push_back(control); }
   void Forget(Control* control);
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) override;
-  void OnWindowGone() override { hwnd_ = nullptr; }
+  void OnWindowGone() override { window_.Forget(); }
   void RaiseResize();
   Outcome SetOuterSize(float twips, bool width);
 
-  HWND hwnd_ = nullptr;
+  OwnedWindow window_;
   UniqueFont font_;
   UniqueBrush back_brush_;
   std::vector<Control*> controls_;

@@ -20,6 +20,12 @@ using UniquePen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>
 using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectDeleter>;
 using UniqueRegion = std::unique_ptr<std::remove_pointer_t<HRGN>, GdiObjectDeleter>;
 
+// A device's context made with CreateDC (the display's, to make compatible objects).
+struct DcDeleter {
+  void operator()(HDC dc) const { DeleteDC(dc); }
+};
+using UniqueDc = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
+
 struct IconDeleter {
   void operator()(HICON icon) const { DestroyIcon(icon); }
 };
@@ -37,6 +43,8 @@ class ScopedSelect {
   }
   ScopedSelect(const ScopedSelect&) = delete;
   ScopedSelect& operator=(const ScopedSelect&) = delete;
+  // Whether the object was selected.
+  explicit operator bool() const { return old_ != nullptr; }
 
  private:
   HDC dc_;

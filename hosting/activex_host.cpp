@@ -56,16 +56,16 @@ bool ActiveXHost::Create(HWND parent, int x, int y, int cx, int cy, const wchar_
   Destroy();
   AtlHost& atl = Atl();
   if (!atl.ready) return false;
-  hwnd_ = CreateWindowExW(0, L"AtlAxWin", control, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x, y,
-                          cx, cy, parent, nullptr, ThisModule(), nullptr);
-  if (!hwnd_) {
+  window_.Take(CreateWindowExW(0, L"AtlAxWin", control, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, x,
+                               y, cx, cy, parent, nullptr, ThisModule(), nullptr));
+  if (!window_) {
     // AtlAxWin makes the control while its window is created: a control that
     // cannot be made fails the window.
     TraceLastError(std::wstring(L"CreateWindowExW(AtlAxWin, ") + control + L")");
     return false;
   }
   IUnknown* unknown = nullptr;
-  const HRESULT hr = atl.getControl(hwnd_, &unknown);
+  const HRESULT hr = atl.getControl(window_.get(), &unknown);
   if (FAILED(hr) || !unknown) {
     TraceHresult(std::wstring(L"AtlAxGetControl(") + control + L")", FAILED(hr) ? hr : E_POINTER);
     Destroy();
@@ -74,15 +74,14 @@ bool ActiveXHost::Create(HWND parent, int x, int y, int cx, int cy, const wchar_
   control_.Attach(unknown);
   // Should the registration fail, the control still works, only without its
   // own keys (Tab, Enter, arrows, copy).
-  SetKeyTranslator(hwnd_, this);
+  SetKeyTranslator(window_.get(), this);
   return true;
 }
 
 void ActiveXHost::Destroy() {
-  if (hwnd_ && IsWindow(hwnd_)) RemoveKeyTranslator(hwnd_);
+  if (window_ && IsWindow(window_.get())) RemoveKeyTranslator(window_.get());
   control_.Reset();
-  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
-  hwnd_ = nullptr;
+  window_.Destroy();
 }
 
 bool ActiveXHost::TranslateKey(MSG& msg) {
@@ -92,7 +91,7 @@ bool ActiveXHost::TranslateKey(MSG& msg) {
 
 Microsoft::WRL::ComPtr<IUnknown> ActiveXHost::host() const {
   Microsoft::WRL::ComPtr<IUnknown> p;
-  if (hwnd_ && Atl().getHost) Atl().getHost(hwnd_, p.GetAddressOf());
+  if (window_ && Atl().getHost) Atl().getHost(window_.get(), p.GetAddressOf());
   return p;
 }
 

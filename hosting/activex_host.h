@@ -6,6 +6,7 @@
 #include <wrl/client.h>
 
 #include "win32/message_loop.h"
+#include "win32/owned_window.h"
 
 namespace zel {
 
@@ -23,7 +24,7 @@ class ActiveXHost final : private KeyTranslator {
   bool Create(HWND parent, int x, int y, int cx, int cy, const wchar_t* control);
   void Destroy();
 
-  HWND hwnd() const { return hwnd_; }
+  HWND hwnd() const { return window_.get(); }
   IUnknown* control() const { return control_.Get(); }
   // The ATL host object: its ambient properties shape how a document shows.
   Microsoft::WRL::ComPtr<IUnknown> host() const;
@@ -41,7 +42,7 @@ class ActiveXHost final : private KeyTranslator {
   // WM_FORWARDMSG.
   bool TranslateKey(MSG& msg) override;
 
-  HWND hwnd_ = nullptr;
+  OwnedWindow window_;
   Microsoft::WRL::ComPtr<IUnknown> control_;
 };
 

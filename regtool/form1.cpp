@@ -20,25 +20,17 @@ SIZE FrameSize(int client_w, int client_h) {
 int TwipsToPixelsX(int twips) { return MulDiv(twips, zel::ScreenDpi(LOGPIXELSX), 1440); }
 int TwipsToPixelsY(int twips) { return MulDiv(twips, zel::ScreenDpi(LOGPIXELSY), 1440); }
 
-Form1::~Form1() {
-  if (!hwnd_) return;
-  const HWND hwnd = hwnd_;
-  zel::DetachTarget(hwnd);
-  hwnd_ = nullptr;
-  DestroyWindow(hwnd);
-}
-
 bool Form1::Create() {
   const SIZE size =
       FrameSize(TwipsToPixelsX(kClientWidthTwips), TwipsToPixelsY(kClientHeightTwips));
   const zel::TargetClass window_class{L"ZelregForm1", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
-  hwnd_ = zel::CreateTargetWindow(this, window_class, kExStyle, kStyle, kForm1Caption,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr);
-  return hwnd_ != nullptr;
+  window_.Take(zel::CreateTargetWindow(this, window_class, kExStyle, kStyle, kForm1Caption,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr));
+  return window_.get() != nullptr;
 }
 
 LRESULT Form1::OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (!hwnd_) hwnd_ = hwnd;  // messages of CreateWindowEx arrive before it returns
+  if (!window_) window_.Take(hwnd);  // messages of CreateWindowEx arrive before it returns
   switch (msg) {
     case WM_GETMINMAXINFO: {
       // The design client area is 0 high: let the window be as short as its frame.

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "win32/owned_window.h"
 #include "win32/window_target.h"
 
 namespace zelreg {
@@ -18,19 +19,18 @@ int TwipsToPixelsY(int twips);
 class Form1 : private zel::WindowTarget {
  public:
   Form1() = default;
-  ~Form1();
   Form1(const Form1&) = delete;
   Form1& operator=(const Form1&) = delete;
 
   // Creates the window hidden, at the system's default position; false on failure.
   bool Create();
-  HWND hwnd() const { return hwnd_; }
+  HWND hwnd() const { return window_.get(); }
 
  private:
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) override;
-  void OnWindowGone() override { hwnd_ = nullptr; }
+  void OnWindowGone() override { window_.Forget(); }
 
-  HWND hwnd_ = nullptr;
+  zel::OwnedWindow window_;
 };
 
 }  // namespace zelreg

@@ -1,6 +1,7 @@
 #include "regtool/registration.h"
 
 #include "win32/process_start.h"
+#include "win32/unique_handle.h"
 
 namespace zelreg {
 
@@ -33,9 +34,9 @@ std::wstring DescribeFailure(const StartFailure& failure) {
   DWORD n = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
       nullptr, failure.error, 0, reinterpret_cast<wchar_t*>(&reason), 0, nullptr);
+  const zel::UniqueLocal owned(reason);
   std::wstring why;
   if (n && reason) why.assign(reason, n);
-  if (reason) LocalFree(reason);
   while (!why.empty() && (why.back() == L'\n' || why.back() == L'\r' || why.back() == L' ')) {
     why.pop_back();
   }

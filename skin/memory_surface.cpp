@@ -4,13 +4,14 @@ namespace zel {
 
 void MemorySurface::Create_Surface(int cx, int cy) {
   Free_Surface();
-  // The display context only serves to make compatible objects; it goes at once.
-  HDC display = CreateDCA("Display", nullptr, nullptr, nullptr);
-  dc_ = CreateCompatibleDC(display);
-  bitmap_ = CreateCompatibleBitmap(display, cx, cy);
-  if (display) DeleteDC(display);
-  initial_bitmap_ = dc_ && bitmap_ ? SelectObject(dc_, bitmap_) : nullptr;
-  if (!initial_bitmap_) {
+  {
+    // The display context only serves to make compatible objects; it goes at once.
+    const UniqueDc display(CreateDCA("Display", nullptr, nullptr, nullptr));
+    dc_.emplace(display.get());
+    bitmap_.reset(CreateCompatibleBitmap(display.get(), cx, cy));
+  }
+  if (dc_->dc() && bitmap_) selection_.emplace(dc_->dc(), bitmap_.get());
+  if (!selection_ || !*selection_) {
     Free_Surface();
     return;
   }
@@ -19,14 +20,11 @@ void MemorySurface::Create_Surface(int cx, int cy) {
 }
 
 void MemorySurface::Free_Surface() {
-  if (dc_ && initial_bitmap_) SelectObject(dc_, initial_bitmap_);
-  if (bitmap_) DeleteObject(bitmap_);
+  selection_.reset();
+  bitmap_.reset();
   width_ = 0;
   height_ = 0;
-  if (dc_) DeleteDC(dc_);
-  dc_ = nullptr;
-  bitmap_ = nullptr;
-  initial_bitmap_ = nullptr;
+  dc_.reset();
 }
 
 int MemorySurface::Ensure_Width(int cx) {
@@ -44,14 +42,10 @@ void MemorySurface::Load_Picture(HBITMAP picture) {
   if (!picture || !GetObjectA(picture, sizeof(bm), &bm)) return;
   Ensure_Width(bm.bmWidth);
   Ensure_Height(bm.bmHeight);
-  HDC source = CreateCompatibleDC(dc_);
-  if (!source) return;
-  HGDIOBJ previous = SelectObject(source, picture);
-  if (previous) {
-    BitBlt(dc_, 0, 0, bm.bmWidth, bm.bmHeight, source, 0, 0, SRCCOPY);
-    SelectObject(source, previous);
-  }
-  DeleteDC(source);
+  const MemoryDc source(Dc());
+  if (!source.dc()) return;
+  const ScopedSelect selected(source.dc(), picture);
+  if (selected) BitBlt(Dc(), 0, 0, bm.bmWidth, bm.bmHeight, source.dc(), 0, 0, SRCCOPY);
 }
 
 }  // namespace zel

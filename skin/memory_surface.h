@@ -4,12 +4,15 @@
 
 #include <windows.h>
 
+#include <optional>
+
+#include "graphics/gdi.h"
+
 namespace zel {
 
 class MemorySurface {
  public:
   MemorySurface() = default;
-  ~MemorySurface() { Free_Surface(); }
   MemorySurface(const MemorySurface&) = delete;
   MemorySurface& operator=(const MemorySurface&) = delete;
 
@@ -25,15 +28,17 @@ class MemorySurface {
   // Grows the surface to the bitmap's size and copies the whole bitmap to (0, 0).
   void Load_Picture(HBITMAP picture);
 
-  HDC Dc() const { return dc_; }
-  HBITMAP Bitmap() const { return bitmap_; }
+  HDC Dc() const { return dc_ ? dc_->dc() : nullptr; }
+  HBITMAP Bitmap() const { return bitmap_.get(); }
   int Width() const { return width_; }
   int Height() const { return height_; }
 
  private:
-  HDC dc_ = nullptr;
-  HBITMAP bitmap_ = nullptr;
-  HGDIOBJ initial_bitmap_ = nullptr;
+  // In this order so that they go in reverse, as Free_Surface releases them: the
+  // initial bitmap back, then the bitmap, then the context.
+  std::optional<MemoryDc> dc_;
+  UniqueBitmap bitmap_;
+  std::optional<ScopedSelect> selection_;
   int width_ = 0;
   int height_ = 0;
 };

@@ -71,6 +71,13 @@ void cNeoClass::Dispatch_End() {
   if (--Dispatch_Holds == 0 && Release_Pending) delete this;
 }
 
+void cNeoClass::p_Description(const FrameDescription& PropVal) {
+  m_Description = PropVal;
+  m_Description.BorderHasInactive = Flag(PropVal.BorderHasInactive);
+  m_Description.ControlHasInactive = Flag(PropVal.ControlHasInactive);
+  m_Description.ControlButtonPosition = Flag(PropVal.ControlButtonPosition);
+}
+
 void cNeoClass::Attach(zel::FormWindow& mFrm) {
   if (!m_Caption || !m_Borders) return;
 
@@ -188,14 +195,14 @@ void cNeoClass::Load_Picture(const zel::Picture& picture, int index) {
 
 int cNeoClass::Border_Tile_Size() const {
   const int height = m_Borders.Height();
-  return m_BorderHasInactive ? height / 2 : height;
+  return m_Description.BorderHasInactive ? height / 2 : height;
 }
 
 void cNeoClass::Recompute_Frame_Sizes() {
   const int S = Border_Tile_Size();
-  Left_Width = m_LeftBorderWidth >= 1 ? m_LeftBorderWidth : S;
+  Left_Width = m_Description.LeftBorderWidth >= 1 ? m_Description.LeftBorderWidth : S;
   Top_Height = Surface[0].Height();
-  Right_Width = m_RightBorderWidth >= 1 ? m_RightBorderWidth - 1 : S - 1;
+  Right_Width = m_Description.RightBorderWidth >= 1 ? m_Description.RightBorderWidth - 1 : S - 1;
   Bottom_Height = S - 1;
 }
 

@@ -10,6 +10,7 @@
 
 #include "forms/form_window.h"
 #include "graphics/picture.h"
+#include "skin/frame_description.h"
 #include "skin/memory_surface.h"
 #include "subclass/g_subclass.h"
 #include "subclass/i_subclass.h"
@@ -21,41 +22,48 @@ class cNeoClass final : public ISubclass {
   cNeoClass(const cNeoClass&) = delete;
   cNeoClass& operator=(const cNeoClass&) = delete;
 
-  // Frame description. Flags are 16-bit Booleans (True = -1).
-  int32_t p_ActiveRight() const { return m_ActiveRight; }
-  void p_ActiveRight(int32_t PropVal) { m_ActiveRight = PropVal; }
+  // Frame description. Flags are 16-bit Booleans (True = -1); a flag set to any
+  // other non-zero value reads back as True.
+  int32_t p_ActiveRight() const { return m_Description.ActiveRight; }
+  void p_ActiveRight(int32_t PropVal) { m_Description.ActiveRight = PropVal; }
   zel::Picture p_Borders() const { return m_Borders; }
   void p_Borders(zel::Picture PropVal) { m_Borders = PropVal; }
-  int16_t p_BorderHasInactive() const { return m_BorderHasInactive; }
-  void p_BorderHasInactive(int16_t PropVal) { m_BorderHasInactive = PropVal ? -1 : 0; }
-  int32_t p_BottomBorderHeight() const { return m_BottomBorderHeight; }
-  void p_BottomBorderHeight(int32_t PropVal) { m_BottomBorderHeight = PropVal; }
-  int32_t p_ButtonHeight() const { return m_ButtonHeight; }
-  void p_ButtonHeight(int32_t PropVal) { m_ButtonHeight = PropVal; }
-  int32_t p_ButtonWidth() const { return m_ButtonWidth; }
-  void p_ButtonWidth(int32_t PropVal) { m_ButtonWidth = PropVal; }
-  int32_t p_ButtonOffsetX() const { return m_ButtonOffsetX; }
-  void p_ButtonOffsetX(int32_t PropVal) { m_ButtonOffsetX = PropVal; }
-  int32_t p_ButtonOffsetY() const { return m_ButtonOffsetY; }
-  void p_ButtonOffsetY(int32_t PropVal) { m_ButtonOffsetY = PropVal; }
+  int16_t p_BorderHasInactive() const { return m_Description.BorderHasInactive; }
+  void p_BorderHasInactive(int16_t PropVal) { m_Description.BorderHasInactive = Flag(PropVal); }
+  int32_t p_BottomBorderHeight() const { return m_Description.BottomBorderHeight; }
+  void p_BottomBorderHeight(int32_t PropVal) { m_Description.BottomBorderHeight = PropVal; }
+  int32_t p_ButtonHeight() const { return m_Description.ButtonHeight; }
+  void p_ButtonHeight(int32_t PropVal) { m_Description.ButtonHeight = PropVal; }
+  int32_t p_ButtonWidth() const { return m_Description.ButtonWidth; }
+  void p_ButtonWidth(int32_t PropVal) { m_Description.ButtonWidth = PropVal; }
+  int32_t p_ButtonOffsetX() const { return m_Description.ButtonOffsetX; }
+  void p_ButtonOffsetX(int32_t PropVal) { m_Description.ButtonOffsetX = PropVal; }
+  int32_t p_ButtonOffsetY() const { return m_Description.ButtonOffsetY; }
+  void p_ButtonOffsetY(int32_t PropVal) { m_Description.ButtonOffsetY = PropVal; }
   zel::Picture p_Caption() const { return m_Caption; }
   void p_Caption(zel::Picture PropVal) { m_Caption = PropVal; }
-  int16_t p_ControlHasInactive() const { return m_ControlHasInactive; }
-  void p_ControlHasInactive(int16_t PropVal) { m_ControlHasInactive = PropVal ? -1 : 0; }
-  int16_t p_ControlButtonPosition() const { return m_ControlButtonPosition; }
-  void p_ControlButtonPosition(int16_t PropVal) { m_ControlButtonPosition = PropVal ? -1 : 0; }
-  int32_t p_LeftEnd() const { return m_LeftEnd; }
-  void p_LeftEnd(int32_t PropVal) { m_LeftEnd = PropVal; }
-  int32_t p_LeftBorderWidth() const { return m_LeftBorderWidth; }
-  void p_LeftBorderWidth(int32_t PropVal) { m_LeftBorderWidth = PropVal; }
-  int32_t p_Offset() const { return m_Offset; }
-  void p_Offset(int32_t PropVal) { m_Offset = PropVal; }
-  int32_t p_RightEnd() const { return m_RightEnd; }
-  void p_RightEnd(int32_t PropVal) { m_RightEnd = PropVal; }
-  int32_t p_RightBorderWidth() const { return m_RightBorderWidth; }
-  void p_RightBorderWidth(int32_t PropVal) { m_RightBorderWidth = PropVal; }
-  int32_t p_TopBorderHeight() const { return m_TopBorderHeight; }
-  void p_TopBorderHeight(int32_t PropVal) { m_TopBorderHeight = PropVal; }
+  int16_t p_ControlHasInactive() const { return m_Description.ControlHasInactive; }
+  void p_ControlHasInactive(int16_t PropVal) { m_Description.ControlHasInactive = Flag(PropVal); }
+  int16_t p_ControlButtonPosition() const { return m_Description.ControlButtonPosition; }
+  void p_ControlButtonPosition(int16_t PropVal) {
+    m_Description.ControlButtonPosition = Flag(PropVal);
+  }
+  int32_t p_LeftEnd() const { return m_Description.LeftEnd; }
+  void p_LeftEnd(int32_t PropVal) { m_Description.LeftEnd = PropVal; }
+  int32_t p_LeftBorderWidth() const { return m_Description.LeftBorderWidth; }
+  void p_LeftBorderWidth(int32_t PropVal) { m_Description.LeftBorderWidth = PropVal; }
+  int32_t p_Offset() const { return m_Description.Offset; }
+  void p_Offset(int32_t PropVal) { m_Description.Offset = PropVal; }
+  int32_t p_RightEnd() const { return m_Description.RightEnd; }
+  void p_RightEnd(int32_t PropVal) { m_Description.RightEnd = PropVal; }
+  int32_t p_RightBorderWidth() const { return m_Description.RightBorderWidth; }
+  void p_RightBorderWidth(int32_t PropVal) { m_Description.RightBorderWidth = PropVal; }
+  int32_t p_TopBorderHeight() const { return m_Description.TopBorderHeight; }
+  void p_TopBorderHeight(int32_t PropVal) { m_Description.TopBorderHeight = PropVal; }
+  // Every property but the two pictures in one value, set as the setters above
+  // would set them one by one.
+  FrameDescription p_Description() const { return m_Description; }
+  void p_Description(const FrameDescription& PropVal);
 
   // Releases an object made with new: it gives its messages back at once, and is
   // destroyed as soon as no dispatch of its window uses it any more (a style
@@ -101,6 +109,8 @@ class cNeoClass final : public ISubclass {
     bool was_in_set_cursor_;
   };
 
+  static int16_t Flag(int16_t value) { return value ? -1 : 0; }
+
   int32_t ISubclass_MsgResponse();
   LRESULT ISubclass_WindowProc(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lParam);
 
@@ -142,23 +152,9 @@ class cNeoClass final : public ISubclass {
   void Post_SysCommand(WPARAM command);
 
   // Properties
-  int32_t m_ActiveRight = 0;
   zel::Picture m_Borders;
-  int16_t m_BorderHasInactive = 0;
-  int32_t m_BottomBorderHeight = 0;
-  int32_t m_ButtonHeight = 0;
-  int32_t m_ButtonWidth = 0;
-  int32_t m_ButtonOffsetX = 0;
-  int32_t m_ButtonOffsetY = 0;
   zel::Picture m_Caption;
-  int16_t m_ControlHasInactive = 0;
-  int16_t m_ControlButtonPosition = 0;
-  int32_t m_LeftEnd = 0;
-  int32_t m_LeftBorderWidth = 0;
-  int32_t m_Offset = 0;
-  int32_t m_RightEnd = 0;
-  int32_t m_RightBorderWidth = 0;
-  int32_t m_TopBorderHeight = 0;
+  FrameDescription m_Description;
 
   // State
   GSubclass Subclasser;

@@ -62,46 +62,47 @@ void cNeoClass::Draw_Button(HDC hdc, int index, int state, const RECT& rect) {
   } else if (index == kMaximize) {
     glyph = (GetWindowLongA(Target_hWnd, GWL_STYLE) & WS_MAXIMIZE) ? kGlyphRestore : kGlyphMaximize;
   }
-  int column = m_RightEnd + glyph * m_ButtonWidth;
-  if (m_ControlHasInactive && !Is_Active) column += m_Offset;
-  const int row = state == kButtonPressed ? m_ButtonHeight : 0;
-  Copy(hdc, rect.left, rect.top, m_ButtonWidth, m_ButtonHeight, Surface[0].Dc(), column, row);
+  int column = m_Description.RightEnd + glyph * m_Description.ButtonWidth;
+  if (m_Description.ControlHasInactive && !Is_Active) column += m_Description.Offset;
+  const int row = state == kButtonPressed ? m_Description.ButtonHeight : 0;
+  Copy(hdc, rect.left, rect.top, m_Description.ButtonWidth, m_Description.ButtonHeight,
+       Surface[0].Dc(), column, row);
 }
 
 // Caption in surface 2: left end, right end (its last column falls just outside
 // the window), the middle tiled from column p_LeftEnd + 1, then the buttons.
 void cNeoClass::Draw_Caption(HWND hwnd, int left, int W, int xShift) {
   const int h0 = Surface[0].Height();
-  const int RW = m_RightEnd - m_ActiveRight + 1;
+  const int RW = m_Description.RightEnd - m_Description.ActiveRight + 1;
   HDC caption = Surface[0].Dc();
   HDC buffer = Surface[2].Dc();
-  Copy(buffer, 0, 0, m_LeftEnd, h0, caption, xShift, 0);
+  Copy(buffer, 0, 0, m_Description.LeftEnd, h0, caption, xShift, 0);
   int xRight = W - RW + 1;
   if (xRight < RW + left) xRight = RW + left;
-  Copy(buffer, xRight, 0, RW, h0, caption, m_ActiveRight + xShift, 0);
+  Copy(buffer, xRight, 0, RW, h0, caption, m_Description.ActiveRight + xShift, 0);
 
   const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
   Has_Maximize = (style & WS_MAXIMIZEBOX) != 0;
   Has_Minimize = (style & WS_MINIMIZEBOX) != 0;
 
-  int x = m_LeftEnd;
+  int x = m_Description.LeftEnd;
   do {
-    int tw = m_ActiveRight - m_LeftEnd;
+    int tw = m_Description.ActiveRight - m_Description.LeftEnd;
     if (tw <= 0) tw = kMiddleTileFallback;
     if (x + tw > xRight) tw = xRight - x;
-    Copy(buffer, x, 0, tw, h0, caption, m_LeftEnd + 1 + xShift, 0);
+    Copy(buffer, x, 0, tw, h0, caption, m_Description.LeftEnd + 1 + xShift, 0);
     x += tw;
   } while (x < xRight);
 
-  const auto rects = ButtonRects({m_ControlButtonPosition != 0,
+  const auto rects = ButtonRects({m_Description.ControlButtonPosition != 0,
                                   W,
-                                  m_ButtonOffsetX,
-                                  m_ButtonOffsetY,
+                                  m_Description.ButtonOffsetX,
+                                  m_Description.ButtonOffsetY,
                                   xRight,
                                   RW,
                                   Surface[1].Height(),
-                                  m_ButtonWidth,
-                                  m_ButtonHeight,
+                                  m_Description.ButtonWidth,
+                                  m_Description.ButtonHeight,
                                   {Has_Close, Has_Maximize, Has_Minimize}});
   const POINT cursor = Window_Cursor();
   for (int index = 0; index < kButtonCount; ++index) {
@@ -122,9 +123,9 @@ void cNeoClass::Draw_Side_Edges(HDC hdc, int left, int top, int right, int H, in
   Copy(strip, S, 0, S, S, borders, kTileRightEdge * S, ySrc);
   DoubleAlong(strip, S, 2 * S, H, true);
 
-  const int LW = m_LeftBorderWidth >= 1 ? m_LeftBorderWidth : S;
+  const int LW = m_Description.LeftBorderWidth >= 1 ? m_Description.LeftBorderWidth : S;
   Copy(hdc, left, top + h0, LW, H - h0, strip, 0, 0);
-  const int RBW = m_RightBorderWidth;
+  const int RBW = m_Description.RightBorderWidth;
   if (RBW >= 1) {
     Copy(hdc, right - RBW - 1, top + h0, RBW + 1, H - h0, strip, 2 * S - RBW - 1, 0);
   } else {
@@ -149,14 +150,14 @@ void cNeoClass::Draw_Frame(HDC hdc, HWND hwnd, int left, int top, int right, int
                            bool active) {
   const int W = right - left;
   const int H = bottom - top;
-  const int S = m_BorderHasInactive ? Surface[1].Height() / 2 : Surface[1].Height();
+  const int S = m_Description.BorderHasInactive ? Surface[1].Height() / 2 : Surface[1].Height();
 
   Surface[2].Ensure_Width(W);
   Surface[2].Ensure_Height(Surface[0].Height());
   Surface[3].Ensure_Width(2 * Surface[1].Width());
   Surface[3].Ensure_Height(H + 1);
-  const int xShift = active ? 0 : m_Offset;
-  const int ySrc = m_BorderHasInactive && !active ? S : 0;
+  const int xShift = active ? 0 : m_Description.Offset;
+  const int ySrc = m_Description.BorderHasInactive && !active ? S : 0;
 
   Draw_Caption(hwnd, left, W, xShift);
   Copy(hdc, left, top, Surface[2].Width(), Surface[2].Height(), Surface[2].Dc(), 0, 0);

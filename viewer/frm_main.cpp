@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "viewer/resource_ids.h"
+#include "win32/window_target.h"
 
 frmMain::frmMain() = default;
 
@@ -14,7 +15,7 @@ frmMain::~frmMain() {
 }
 
 void frmMain::LoadPictures() {
-  const HINSTANCE module = GetModuleHandleW(nullptr);
+  const HINSTANCE module = zel::ThisModule();
   icon_.reset(static_cast<HICON>(
       LoadImageW(module, MAKEINTRESOURCEW(IDI_ZELVANO), IMAGE_ICON, 240, 240, 0)));
   small_icon_.reset(static_cast<HICON>(LoadImageW(module, MAKEINTRESOURCEW(IDI_ZELVANO), IMAGE_ICON,

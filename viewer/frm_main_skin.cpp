@@ -3,10 +3,11 @@
 #include "viewer/style_presets.h"
 #include "viewer/frm_main.h"
 #include "viewer/skin_resource_ids.h"
+#include "win32/window_target.h"
 
 void frmMain::LoadSkinPictures() {
   // JPEG and GIF pictures, decoded by the system's image codecs.
-  const HMODULE module = GetModuleHandleW(nullptr);
+  const HMODULE module = zel::ThisModule();
   for (int16_t i = 0; i < static_cast<int16_t>(picResource.Count()); ++i)
     picResource(i).SetPicture(zel::LoadPictureResource(module, IDR_SKIN_PICTURE_0 + i));
 }
@@ -47,24 +48,10 @@ void frmMain::Set_Skin(int16_t style) {
   m_Skin = New_Skin();
   if (m_Skin) {
     cNeoClass& skin = *m_Skin;
-    const FrameDescription& frame = preset->frame;
     skin.p_Caption(picResource(static_cast<int16_t>(preset->CaptionIndex())).Picture());
     skin.p_Borders(picResource(static_cast<int16_t>(preset->BordersIndex())).Picture());
-    skin.p_BorderHasInactive(frame.BorderHasInactive);
-    skin.p_ControlHasInactive(frame.ControlHasInactive);
-    skin.p_ButtonHeight(frame.ButtonHeight);
-    skin.p_ButtonWidth(frame.ButtonWidth);
-    skin.p_ControlButtonPosition(frame.ControlButtonPosition);
-    skin.p_ButtonOffsetX(frame.ButtonOffsetX);
-    skin.p_ButtonOffsetY(frame.ButtonOffsetY);
-    skin.p_LeftEnd(frame.LeftEnd);
-    skin.p_ActiveRight(frame.ActiveRight);
-    skin.p_RightEnd(frame.RightEnd);
-    skin.p_Offset(frame.Offset);
-    skin.p_LeftBorderWidth(frame.LeftBorderWidth);
-    skin.p_RightBorderWidth(frame.RightBorderWidth);
-    skin.p_BottomBorderHeight(frame.BottomBorderHeight);
-    skin.p_TopBorderHeight(frame.TopBorderHeight);
+    skin.p_Description(preset->frame);
+    // Every property is in place before the object starts drawing.
     skin.Attach(*this);
   }
 

@@ -71,8 +71,19 @@ TEST(Attach, PropertiesReadBackAndTheUnusedHeightsChangeNothing) {
   neo.p_ControlButtonPosition(0);
   EXPECT_EQ(neo.p_ControlButtonPosition(), 0);
 
+  // The whole description takes its flags as the single setters do.
+  FrameDescription truthy{};
+  truthy.BorderHasInactive = 1;
+  truthy.ControlHasInactive = 2;
+  truthy.ControlButtonPosition = -7;
+  neo.p_Description(truthy);
+  EXPECT_EQ(neo.p_BorderHasInactive(), -1);
+  EXPECT_EQ(neo.p_ControlHasInactive(), -1);
+  EXPECT_EQ(neo.p_ControlButtonPosition(), -1);
+
   Skin skin;
   skin.ApplyTo(neo);
+  EXPECT_EQ(neo.p_Description(), skin.Description());
   zel::Picture caption = MakePicture(160, 32, CaptionPixel);
   neo.p_Caption(caption);
   EXPECT_TRUE(neo.p_Caption() == caption);  // the same picture, not a copy
@@ -83,6 +94,11 @@ TEST(Attach, PropertiesReadBackAndTheUnusedHeightsChangeNothing) {
   EXPECT_EQ(neo.p_RightEnd(), skin.rightEnd);
   EXPECT_EQ(neo.p_Offset(), skin.offset);
   EXPECT_EQ(neo.p_ButtonWidth(), skin.buttonWidth);
+  // The single setters write the same description.
+  FrameDescription expected = skin.Description();
+  expected.TopBorderHeight = 77;
+  expected.BottomBorderHeight = -3;
+  EXPECT_EQ(neo.p_Description(), expected);
 
   TestWindow w(WS_OVERLAPPEDWINDOW, 100, 100, 300, 200);
   neo.Attach(w);

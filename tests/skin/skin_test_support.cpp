@@ -33,22 +33,26 @@ RECT Skin::Insets() const {
               rightBorderWidth >= 1 ? rightBorderWidth : tile, tile};
 }
 
+FrameDescription Skin::Description() const {
+  return {.ButtonHeight = buttonHeight,
+          .ButtonWidth = buttonWidth,
+          .ButtonOffsetX = buttonOffsetX,
+          .ButtonOffsetY = buttonOffsetY,
+          .LeftEnd = leftEnd,
+          .ActiveRight = activeRight,
+          .RightEnd = rightEnd,
+          .LeftBorderWidth = leftBorderWidth,
+          .RightBorderWidth = rightBorderWidth,
+          .BorderHasInactive = static_cast<int16_t>(borderHasInactive ? -1 : 0),
+          .ControlHasInactive = static_cast<int16_t>(controlHasInactive ? -1 : 0),
+          .ControlButtonPosition = static_cast<int16_t>(controlButtonPosition ? -1 : 0),
+          .Offset = offset};
+}
+
 void Skin::ApplyTo(cNeoClass& neo) const {
   neo.p_Caption(MakePicture(captionWidth, captionHeight, CaptionPixel));
   neo.p_Borders(MakePicture(7 * tile, BordersHeight(), BordersPixel));
-  neo.p_BorderHasInactive(borderHasInactive ? -1 : 0);
-  neo.p_ControlHasInactive(controlHasInactive ? -1 : 0);
-  neo.p_ControlButtonPosition(controlButtonPosition ? -1 : 0);
-  neo.p_LeftEnd(leftEnd);
-  neo.p_ActiveRight(activeRight);
-  neo.p_RightEnd(rightEnd);
-  neo.p_ButtonWidth(buttonWidth);
-  neo.p_ButtonHeight(buttonHeight);
-  neo.p_Offset(offset);
-  neo.p_ButtonOffsetX(buttonOffsetX);
-  neo.p_ButtonOffsetY(buttonOffsetY);
-  neo.p_LeftBorderWidth(leftBorderWidth);
-  neo.p_RightBorderWidth(rightBorderWidth);
+  neo.p_Description(Description());
 }
 
 // ---- test window

@@ -11,7 +11,9 @@
 
 #include "forms/form_window.h"
 #include "graphics/picture.h"
+#include "skin/frame_description.h"
 #include "skin/neo_class.h"
+#include "support/frame_description_print.h"
 
 namespace skin_test {
 
@@ -37,7 +39,9 @@ struct Skin {
   int BordersHeight() const { return borderHasInactive ? 2 * tile : tile; }
   // The frame widths the skin gives the window: left, top, right, bottom.
   RECT Insets() const;
-  void ApplyTo(cNeoClass& neo) const;  // pictures and every p_ property
+  // Every property but the pictures (the unused heights 0).
+  FrameDescription Description() const;
+  void ApplyTo(cNeoClass& neo) const;  // pictures and the description
 };
 
 // A top-level test window of the platform; its own procedure counts messages and

@@ -11,6 +11,7 @@
 #include "support/freed_memory.h"
 #include "viewer/style_presets.h"
 #include "support/screen_capture.h"
+#include "support/frame_description_print.h"
 #include "support/wine_path.h"
 #include "viewer_fixture.h"
 
@@ -34,21 +35,12 @@ class SkinPresets : public StartedViewer {
     EXPECT_TRUE(skin->p_Caption() == form.picResource(static_cast<int16_t>(2 * style)).Picture());
     EXPECT_TRUE(skin->p_Borders() ==
                 form.picResource(static_cast<int16_t>(2 * style + 1)).Picture());
+    EXPECT_EQ(skin->p_Description(), row.frame);
+    // The values every style shares.
     EXPECT_EQ(skin->p_BorderHasInactive(), 0);
     EXPECT_EQ(skin->p_ControlHasInactive(), -1);
     EXPECT_EQ(skin->p_ControlButtonPosition(), -1);
     EXPECT_EQ(skin->p_Offset(), 0);
-    EXPECT_EQ(skin->p_ButtonHeight(), row.frame.ButtonHeight);
-    EXPECT_EQ(skin->p_ButtonWidth(), row.frame.ButtonWidth);
-    EXPECT_EQ(skin->p_ButtonOffsetX(), row.frame.ButtonOffsetX);
-    EXPECT_EQ(skin->p_ButtonOffsetY(), row.frame.ButtonOffsetY);
-    EXPECT_EQ(skin->p_LeftEnd(), row.frame.LeftEnd);
-    EXPECT_EQ(skin->p_ActiveRight(), row.frame.ActiveRight);
-    EXPECT_EQ(skin->p_RightEnd(), row.frame.RightEnd);
-    EXPECT_EQ(skin->p_LeftBorderWidth(), row.frame.LeftBorderWidth);
-    EXPECT_EQ(skin->p_RightBorderWidth(), row.frame.RightBorderWidth);
-    EXPECT_EQ(skin->p_TopBorderHeight(), row.frame.TopBorderHeight);
-    EXPECT_EQ(skin->p_BottomBorderHeight(), row.frame.BottomBorderHeight);
     // The pictures have the sizes the metrics are measured against.
     const zel::Picture caption = skin->p_Caption();
     EXPECT_EQ(caption.Width(), row.frame.RightEnd + 4 * row.frame.ButtonWidth);
