@@ -2,31 +2,20 @@
 // the owner's object.
 #include <gtest/gtest.h>
 
-#include <vector>
-
+#include "recording_target.h"
 #include "win32/owned_window.h"
 
 namespace {
 
-class Recorder : public zel::WindowTarget {
- public:
-  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) override {
-    messages.push_back(msg);
-    return zel::DefaultTargetProc(hwnd, msg, wparam, lparam);
-  }
-  void OnWindowGone() override { gone = true; }
+using win32_test::RecordingTarget;
 
-  std::vector<UINT> messages;
-  bool gone = false;
-};
-
-HWND MakeWindow(Recorder& target) {
+HWND MakeWindow(RecordingTarget& target) {
   return zel::CreateTargetWindow(&target, {L"ZelOwnedWindowTest"}, 0, WS_OVERLAPPED, L"", 0, 0, 50,
                                  50, nullptr);
 }
 
 TEST(OwnedWindow, TakingTheSameWindowAgainKeepsItAndDestroyingDetachesFirst) {
-  Recorder target;
+  RecordingTarget target;
   zel::OwnedWindow window;
   const HWND hwnd = MakeWindow(target);
   ASSERT_NE(hwnd, nullptr);
@@ -35,16 +24,16 @@ TEST(OwnedWindow, TakingTheSameWindowAgainKeepsItAndDestroyingDetachesFirst) {
   ASSERT_TRUE(IsWindow(hwnd));
   EXPECT_EQ(window.get(), hwnd);
 
-  target.messages.clear();
+  target.seen.clear();
   window.Destroy();
   EXPECT_FALSE(IsWindow(hwnd));
   EXPECT_EQ(window.get(), nullptr);
-  EXPECT_TRUE(target.messages.empty()) << "first message " << target.messages.front();
-  EXPECT_FALSE(target.gone);
+  EXPECT_TRUE(target.seen.empty()) << "first message " << target.seen.front();
+  EXPECT_EQ(target.gone, 0);
 }
 
 TEST(OwnedWindow, AForgottenWindowIsLeftToWhoeverDestroysIt) {
-  Recorder target;
+  RecordingTarget target;
   const HWND hwnd = MakeWindow(target);
   ASSERT_NE(hwnd, nullptr);
   {
@@ -55,11 +44,11 @@ TEST(OwnedWindow, AForgottenWindowIsLeftToWhoeverDestroysIt) {
   }
   EXPECT_TRUE(IsWindow(hwnd));
   DestroyWindow(hwnd);
-  EXPECT_TRUE(target.gone);
+  EXPECT_EQ(target.gone, 1);
 }
 
 TEST(OwnedWindow, TakingAnotherWindowDestroysTheFirst) {
-  Recorder first_target, second_target;
+  RecordingTarget first_target, second_target;
   zel::OwnedWindow window;
   const HWND first = MakeWindow(first_target);
   const HWND second = MakeWindow(second_target);

@@ -1,27 +1,13 @@
 // Binding a system control to its object without changing its class.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <vector>
-
+#include "recording_target.h"
 #include "support/window_list.h"
 #include "win32/window_target.h"
 
 namespace {
 
-// A target that records what its window sends it and leaves it to the default.
-class RecordingTarget : public zel::WindowTarget {
- public:
-  LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) override {
-    seen.push_back(msg);
-    return zel::DefaultTargetProc(hwnd, msg, wparam, lparam);
-  }
-  void OnWindowGone() override { ++gone; }
-  bool Saw(UINT msg) const { return std::find(seen.begin(), seen.end(), msg) != seen.end(); }
-
-  std::vector<UINT> seen;
-  int gone = 0;
-};
+using win32_test::RecordingTarget;
 
 class Parent {
  public:
