@@ -5,10 +5,14 @@
 namespace zel::frame_compositor {
 namespace {
 
+// Loaded at the first attach and kept: loading it again at every style change
+// costs more than the frame itself. Tried again while it could not be loaded.
+UniqueLibrary g_dwmapi;
+
 HRESULT WINAPI SystemSetWindowAttribute(HWND hwnd, DWORD attribute, LPCVOID value, DWORD size) {
-  const UniqueLibrary dwmapi(LoadSystemLibrary(L"dwmapi.dll"));
+  if (!g_dwmapi) g_dwmapi.reset(LoadSystemLibrary(L"dwmapi.dll"));
   const auto set =
-      LibraryFunction<SetWindowAttributeFunction>(dwmapi.get(), "DwmSetWindowAttribute");
+      LibraryFunction<SetWindowAttributeFunction>(g_dwmapi.get(), "DwmSetWindowAttribute");
   if (!set) return HRESULT_FROM_WIN32(ERROR_PROC_NOT_FOUND);
   return set(hwnd, attribute, value, size);
 }
@@ -20,7 +24,10 @@ CompositorCalls g_calls = kSystemCalls;
 
 CompositorCalls& Compositor() { return g_calls; }
 
-void ResetCompositorCalls() { g_calls = kSystemCalls; }
+void ResetCompositorCalls() {
+  g_calls = kSystemCalls;
+  g_dwmapi.reset();  // the next call loads it afresh
+}
 
 void UseOwnFrame(HWND hwnd) {
   // Not put back at detach: Windows' own switch is permanent, and turning it back

@@ -7,7 +7,8 @@
 namespace zel::frame_compositor {
 
 // The compositor call, replaceable by tests (ResetCompositorCalls puts back the
-// one that loads dwmapi.dll from the system directory).
+// one that loads dwmapi.dll from the system directory, and lets go of the library
+// it kept, so that the next call loads it again).
 using SetWindowAttributeFunction = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
 struct CompositorCalls {
   SetWindowAttributeFunction setWindowAttribute;

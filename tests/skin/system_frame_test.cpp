@@ -84,6 +84,7 @@ TEST(FrameCompositor, AttachTurnsTheCompositorFrameOffBeforeTheFrameChange) {
 
 TEST(FrameCompositor, WithoutDwmapiTheFrameIsDrawnAsUsual) {
   g_loads.clear();
+  compositor::ResetCompositorCalls();  // an earlier attach may have loaded it
   zel::Loader().loadLibraryEx = &LoaderWithoutDwmapi;
   TestWindow w(kVisible, 100, 100, 300, 200);
   cNeoClass neo;
@@ -91,6 +92,7 @@ TEST(FrameCompositor, WithoutDwmapiTheFrameIsDrawnAsUsual) {
   skin.ApplyTo(neo);
   neo.Attach(w);
   zel::ResetLoaderCalls();
+  compositor::ResetCompositorCalls();
   EXPECT_TRUE(std::any_of(g_loads.begin(), g_loads.end(), [](const std::wstring& name) {
     return name.find(L"dwmapi.dll") != std::wstring::npos;
   }));
