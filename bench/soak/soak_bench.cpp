@@ -16,11 +16,14 @@
 #include <commctrl.h>
 #include <psapi.h>
 #include <tlhelp32.h>
+#include <winternl.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -176,18 +179,55 @@ class Viewer {
     return total;
   }
 
-  int Threads() const {
+ public:
+  std::vector<DWORD> ThreadIds() const {
     const DWORD pid = GetProcessId(process_);
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    int count = 0;
+    std::vector<DWORD> ids;
     THREADENTRY32 entry{};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry))
-      if (entry.th32OwnerProcessID == pid) ++count;
+      if (entry.th32OwnerProcessID == pid) ids.push_back(entry.th32ThreadID);
     CloseHandle(snapshot);
-    return count;
+    return ids;
+  }
+  int Threads() const { return static_cast<int>(ThreadIds().size()); }
+
+  // The threads now alive that `earlier` did not have, counted by the module their
+  // start address lies in: who started what the run left running.
+  std::map<std::wstring, int> NewThreadsByModule(const std::vector<DWORD>& earlier) const {
+    std::vector<HMODULE> modules(1024);
+    DWORD needed = 0;
+    EnumProcessModulesEx(process_, modules.data(),
+                         static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &needed,
+                         LIST_MODULES_ALL);
+    modules.resize(std::min<size_t>(modules.size(), needed / sizeof(HMODULE)));
+    std::map<std::wstring, int> started;
+    for (DWORD id : ThreadIds()) {
+      if (std::find(earlier.begin(), earlier.end(), id) != earlier.end()) continue;
+      std::wstring where = L"?";
+      if (HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, id)) {
+        void* start = nullptr;
+        // ThreadQuerySetWin32StartAddress
+        if (NtQueryInformationThread(thread, static_cast<THREADINFOCLASS>(9), &start, sizeof(start),
+                                     nullptr) >= 0) {
+          for (HMODULE m : modules) {
+            MODULEINFO info{};
+            wchar_t name[MAX_PATH] = L"";
+            const auto* base = static_cast<const char*>(static_cast<void*>(m));
+            if (GetModuleInformation(process_, m, &info, sizeof(info)) && start >= base &&
+                start < base + info.SizeOfImage && GetModuleBaseNameW(process_, m, name, MAX_PATH))
+              where = name;
+          }
+        }
+        CloseHandle(thread);
+      }
+      ++started[where];
+    }
+    return started;
   }
 
+ private:
   HANDLE process_;
   HWND main_;
   HWND tree_ = nullptr;
@@ -257,6 +297,7 @@ int main(int argc, char** argv) {
   Sleep(1000);
   const size_t guide_before = guide.Requests().size();
   const Viewer::Figures before = viewer.Print("before", 0, 0, zelbench::Now() - t0);
+  const std::vector<DWORD> threads_before = viewer.ThreadIds();
   run(clicks, styles, warm_clicks, "running", (clicks + styles) / 6);
   viewer.ClickStyle(0);
   Sleep(1000);
@@ -274,6 +315,9 @@ int main(int argc, char** argv) {
       after.windows - before.windows, after.threads - before.threads);
   std::printf("guide pages requested during the run: %zu\n",
               guide.Requests().size() - guide_before);
+  for (const auto& [module, count] : viewer.NewThreadsByModule(threads_before))
+    std::printf("threads started during the run and still alive, from %ls: %d\n", module.c_str(),
+                count);
 
   CloseHandle(process);
   return started.Close() ? 0 : 1;
