@@ -23,19 +23,26 @@ struct HandleEntry {
 };
 static_assert(sizeof(HandleEntry) == 24);
 constexpr size_t kHandleCount = 0x10000;
-// Offset of GdiSharedHandleTable in the process environment block of a process
-// of this program's kind (both programs are of the same kind here).
-constexpr size_t kTableOffset = sizeof(void*) == 8 ? 0xF8 : 0x94;
+
+// Where the table's address is kept. A 64-bit process has it in its process
+// environment block; a 32-bit one in the 64-bit block that lies one page below
+// its own (as WoW64 lays them out; 32-bit Wine does the same), as a 64-bit value.
+const void* TableAddress(HANDLE process) {
+  PROCESS_BASIC_INFORMATION info{};
+  if (NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof(info), nullptr) < 0)
+    return nullptr;
+  const auto* block = reinterpret_cast<const char*>(info.PebBaseAddress);
+  uint64_t table = 0;
+  const char* slot = sizeof(void*) == 8 ? block + 0xF8 : block - 0x1000 + 0xF8;
+  if (!ReadProcessMemory(process, slot, &table, sizeof(table), nullptr)) return nullptr;
+  return reinterpret_cast<const void*>(static_cast<uintptr_t>(table));
+}
 
 }  // namespace
 
 int LiveGdiObjects(HANDLE process) {
-  PROCESS_BASIC_INFORMATION info{};
-  if (NtQueryInformationProcess(process, ProcessBasicInformation, &info, sizeof(info), nullptr) < 0)
-    return -1;
-  void* table = nullptr;
-  auto* slot = reinterpret_cast<const char*>(info.PebBaseAddress) + kTableOffset;
-  if (!ReadProcessMemory(process, slot, &table, sizeof(table), nullptr) || !table) return -1;
+  const void* table = TableAddress(process);
+  if (!table) return -1;
   std::vector<HandleEntry> entries(kHandleCount);
   if (!ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(HandleEntry),
                          nullptr))
