@@ -1,7 +1,8 @@
 // What the programs do when the C++ library reports an error: a request for more
 // than memory can hold is out of memory (std::bad_alloc, the one library error a
-// caller handles), an exception that nobody caught and a broken precondition
-// (an index out of range, a null string) end the program with one trace line.
+// caller handles); a failed cast throws as it always did; an exception that
+// nobody caught and a broken precondition (an index out of range, a null string,
+// a number out of range) end the program with one trace line.
 //
 // The definitions stand in for the library's own of the same names, which a
 // program linked with this file then does not take: those build their
@@ -17,6 +18,7 @@
 #include <exception>
 #include <iterator>
 #include <new>
+#include <typeinfo>
 
 namespace {
 
@@ -41,14 +43,25 @@ void __verbose_terminate_handler() { EndProgram("an exception that nobody caught
 
 }  // namespace __gnu_cxx
 
+// Every reporting function of the library's file, so that no program linked
+// with this one needs that file.
 namespace std {
 
 void __throw_bad_alloc() { throw bad_alloc(); }
 void __throw_bad_array_new_length() { throw bad_array_new_length(); }
 void __throw_length_error(const char*) { throw bad_alloc(); }
+// Exceptions without a text: the same as the library's.
+void __throw_bad_cast() { throw bad_cast(); }
+void __throw_bad_typeid() { throw bad_typeid(); }
+void __throw_bad_exception() { throw bad_exception(); }
 void __throw_logic_error(const char* what) { EndProgram(what); }
+void __throw_domain_error(const char* what) { EndProgram(what); }
 void __throw_invalid_argument(const char* what) { EndProgram(what); }
 void __throw_out_of_range(const char* what) { EndProgram(what); }
 void __throw_out_of_range_fmt(const char* what, ...) { EndProgram(what); }
+void __throw_runtime_error(const char* what) { EndProgram(what); }
+void __throw_range_error(const char* what) { EndProgram(what); }
+void __throw_overflow_error(const char* what) { EndProgram(what); }
+void __throw_underflow_error(const char* what) { EndProgram(what); }
 
 }  // namespace std
