@@ -7,6 +7,7 @@
 #include "skin/frame_compositor.h"
 #include "skin/frame_parts.h"
 #include "win32/trace.h"
+#include "win32/window_dpi.h"
 
 namespace {
 
@@ -85,11 +86,15 @@ void cNeoClass::Attach(zel::FormWindow& mFrm) {
   Run_Step(L"the form's hwnd", [&] { form_hwnd = mFrm.hwnd(); });
   const bool same_window = form_hwnd == Target_hWnd;
 
-  Left_Width = GetSystemMetrics(SM_CXFRAME);
+  // The system's frame sizes at the form's resolution: the caption zone of the
+  // hit-test scales with the pictures drawn for it.
+  int dpi = zel::Dpi::kDesign;
+  Run_Step(L"the form's resolution", [&] { dpi = mFrm.FormDpi().Dots(); });
+  Left_Width = zel::SystemMetricForDpi(SM_CXFRAME, dpi);
   Right_Width = Left_Width;
-  Caption_Height = GetSystemMetrics(SM_CYCAPTION);
-  Top_Height = Caption_Height + GetSystemMetrics(SM_CYFRAME);
-  Bottom_Height = GetSystemMetrics(SM_CYFRAME);
+  Caption_Height = zel::SystemMetricForDpi(SM_CYCAPTION, dpi);
+  Top_Height = Caption_Height + zel::SystemMetricForDpi(SM_CYFRAME, dpi);
+  Bottom_Height = zel::SystemMetricForDpi(SM_CYFRAME, dpi);
 
   if (!same_window) Window_Detach();
   Load_Picture(m_Caption, 0);
