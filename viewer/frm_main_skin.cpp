@@ -7,11 +7,14 @@
 #include "win32/window_target.h"
 
 void frmMain::LoadSkinPictures() {
-  // JPEG and GIF pictures, decoded by the system's image codecs.
+  // JPEG and GIF pictures, decoded by the system's image codecs when a style first
+  // reads them: the start shows one style of seven.
   const HMODULE module = zel::ThisModule();
   const int set = zel::PictureSetIndex(m_PictureScale);
-  for (int16_t i = 0; i < static_cast<int16_t>(picResource.Count()); ++i)
-    picResource(i).SetPicture(zel::LoadPictureResource(module, SkinPictureId(set, i)));
+  for (int16_t i = 0; i < static_cast<int16_t>(picResource.Count()); ++i) {
+    const int id = SkinPictureId(set, i);
+    picResource(i).SetPictureSource([module, id] { return zel::LoadPictureResource(module, id); });
+  }
 }
 
 namespace {
