@@ -172,9 +172,10 @@ void cNeoClass::Fit_Region() {
   if (size.cx == Region_Size.cx && size.cy == Region_Size.cy) return;
   zel::UniqueRegion region(CreateRectRgn(0, 0, size.cx, size.cy));
   if (!region) return;
-  // Setting a region moves the window again, which comes back here.
+  // Setting a region moves the window again, which comes back here. The region is
+  // the window's own rectangle: nothing on the screen changes, so nothing is redrawn.
   In_Fit_Region = true;
-  const bool set = SetWindowRgn(Target_hWnd, region.get(), IsWindowVisible(Target_hWnd)) != 0;
+  const bool set = SetWindowRgn(Target_hWnd, region.get(), FALSE) != 0;
   In_Fit_Region = false;
   if (!set) return;
   (void)region.release();  // the window owns its region now
@@ -186,7 +187,7 @@ void cNeoClass::Remove_Region(bool destroying) {
   Region_Size = SIZE{};
   // A window being destroyed frees its region itself.
   if (!destroying && IsWindow(Target_hWnd))
-    SetWindowRgn(Target_hWnd, nullptr, IsWindowVisible(Target_hWnd));
+    SetWindowRgn(Target_hWnd, nullptr, FALSE);
 }
 
 void cNeoClass::Free_Removed_Menu() {
