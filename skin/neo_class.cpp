@@ -105,6 +105,8 @@ void cNeoClass::Attach(zel::FormWindow& mFrm) {
   const LONG style = GetWindowLongA(Target_hWnd, GWL_STYLE);
   Has_Close = (style & WS_SYSMENU) != 0;
   Is_Sizable = (style & WS_THICKFRAME) != 0;
+  // The kept strips show the old pictures and style.
+  Discard_Kept_Strips();
 
   // Said at once what Windows would decide at the first paint of our own, and the
   // rounded corners of the themed frame's region are replaced by square ones.
