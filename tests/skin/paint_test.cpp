@@ -283,31 +283,43 @@ TEST_F(FramePaint, EveryKindOfChangeReachesTheScreen) {
   EXPECT_TRUE(window_->sysCommands.empty());
   MoveCursor(1270, 1010);
 
+  // One style bit at a time: each differs from the style before it in that bit only.
   const LONG style = GetWindowLongW(h, GWL_STYLE);
-  set_style(style & ~WS_MINIMIZEBOX);
-  check("no minimize box", skin, true);
-  set_style(style & ~WS_MAXIMIZEBOX);
-  check("no maximize box", skin, true);
-  set_style(style | WS_MAXIMIZE);
-  check("restore glyph", skin, true);
-  set_style(style);
-  check("style back", skin, true);
+  for (const LONG changed :
+       {style & ~WS_MINIMIZEBOX, style & ~WS_MAXIMIZEBOX, style | WS_MAXIMIZE}) {
+    SCOPED_TRACE(testing::Message() << "style " << std::hex << changed);
+    set_style(changed);
+    check("style changed", skin, true);
+    set_style(style);
+    check("style back", skin, true);
+  }
 
   Skin moved = skin;
   moved.leftEnd = 17;
   neo_->p_Description(moved.Description());
   check("new description", moved, true);
 
-  // Pictures of other pixels, then the test's own ones again, each by Attach.
+  neo_->p_Description(skin.Description());
+  check("description back", skin, true);
+
+  // Attach again with pictures of the inverted pixels, then with the test's own.
   neo_->p_Caption(MakePicture(skin.captionWidth, skin.captionHeight,
                               [](int x, int y) { return ~CaptionPixel(x, y) & 0xFFFFFFu; }));
   neo_->p_Borders(MakePicture(7 * skin.tile, skin.BordersHeight(),
                               [](int x, int y) { return ~BordersPixel(x, y) & 0xFFFFFFu; }));
   neo_->Attach(*window_);
   SendMessageW(h, WM_NCPAINT, 1, 0);
+  Image inverted = ReadWindow(h);
+  for (int64_t& pixel : inverted.pixels) {
+    if (pixel >= 0) pixel = ~pixel & 0xFFFFFF;
+  }
+  {
+    SCOPED_TRACE("inverted pictures");
+    ExpectSame(ExpectedFrame(skin, StateOf(h, true)), inverted);
+  }
   skin.ApplyTo(*neo_);
   neo_->Attach(*window_);
-  check("new pictures", skin, true);
+  check("own pictures again", skin, true);
 }
 
 }  // namespace
