@@ -116,7 +116,8 @@ std::array<bool, 3> cNeoClass::Pressed_Look() {
 }
 
 // Caption in surface 2: left end, right end (its last column falls just outside
-// the window), the middle tiled from column p_LeftEnd + 1, then the buttons.
+// the window), the middle repeating columns p_LeftEnd + 1 to p_ActiveRight, then
+// the buttons.
 void cNeoClass::Draw_Caption(int left, int W, int xShift, const std::array<bool, 3>& pressed) {
   const int h0 = Surface[0].Height();
   const int RW = m_Description.RightEnd - m_Description.ActiveRight + 1;
@@ -127,14 +128,15 @@ void cNeoClass::Draw_Caption(int left, int W, int xShift, const std::array<bool,
   if (xRight < RW + left) xRight = RW + left;
   Copy(buffer, xRight, 0, RW, h0, caption, m_Description.ActiveRight + xShift, 0);
 
-  int x = m_Description.LeftEnd;
-  do {
-    int tw = m_Description.ActiveRight - m_Description.LeftEnd;
-    if (tw <= 0) tw = kMiddleTileFallback;
-    if (x + tw > xRight) tw = xRight - x;
-    Copy(buffer, x, 0, tw, h0, caption, m_Description.LeftEnd + 1 + xShift, 0);
-    x += tw;
-  } while (x < xRight);
+  // The middle: one tile from the picture, then the run drawn so far doubled
+  // along, each copy cut at the right end.
+  int tile = m_Description.ActiveRight - m_Description.LeftEnd;
+  if (tile <= 0) tile = kMiddleTileFallback;
+  const int x0 = m_Description.LeftEnd;
+  Copy(buffer, x0, 0, std::min(tile, xRight - x0), h0, caption, x0 + 1 + xShift, 0);
+  for (int x = x0 + tile, n = tile; x < xRight; x += n, n *= 2) {
+    Copy(buffer, x, 0, std::min(n, xRight - x), h0, buffer, x0, 0);
+  }
 
   for (int index = 0; index < kButtonCount; ++index) {
     Draw_Button(buffer, index, pressed[index] ? kButtonPressed : kButtonNormal, Button_Rect[index]);
