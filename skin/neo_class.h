@@ -130,6 +130,7 @@ class cNeoClass final : public ISubclass {
   // Painting
   void Draw_Button(HDC hdc, int index, int state, const RECT& rect);
   void Draw_Frame(HDC hdc, HWND hwnd, int left, int top, int right, int bottom, bool active);
+  int Right_End_Left(int left, int W) const;
   void Place_Buttons(LONG style, int left, int W);
   std::array<bool, 3> Pressed_Look();
   void Draw_Caption(int left, int W, int xShift, const std::array<bool, 3>& pressed);

@@ -80,13 +80,20 @@ void cNeoClass::Draw_Button(HDC hdc, int index, int state, const RECT& rect) {
        Surface[0].Dc(), column, row);
 }
 
+// xRight, where the caption's right end starts: its last column falls on x = W,
+// just outside the window, but it starts no further left than RW + left.
+int cNeoClass::Right_End_Left(int left, int W) const {
+  const int RW = m_Description.RightEnd - m_Description.ActiveRight + 1;
+  return std::max(W - RW + 1, RW + left);
+}
+
 // Where the buttons go for this paint, and which of them the style shows; both are
 // read at every paint, whether the caption is composed again or not.
 void cNeoClass::Place_Buttons(LONG style, int left, int W) {
   Has_Maximize = (style & WS_MAXIMIZEBOX) != 0;
   Has_Minimize = (style & WS_MINIMIZEBOX) != 0;
   const int RW = m_Description.RightEnd - m_Description.ActiveRight + 1;
-  const int xRight = std::max(W - RW + 1, RW + left);
+  const int xRight = Right_End_Left(left, W);
   const auto rects = ButtonRects({m_Description.ControlButtonPosition != 0,
                                   W,
                                   m_Description.ButtonOffsetX,
@@ -115,17 +122,15 @@ std::array<bool, 3> cNeoClass::Pressed_Look() {
   return pressed;
 }
 
-// Caption in surface 2: left end, right end (its last column falls just outside
-// the window), the middle repeating columns p_LeftEnd + 1 to p_ActiveRight, then
-// the buttons.
+// Caption in surface 2: left end, right end, the middle repeating columns
+// p_LeftEnd + 1 to p_ActiveRight, then the buttons.
 void cNeoClass::Draw_Caption(int left, int W, int xShift, const std::array<bool, 3>& pressed) {
   const int h0 = Surface[0].Height();
   const int RW = m_Description.RightEnd - m_Description.ActiveRight + 1;
   HDC caption = Surface[0].Dc();
   HDC buffer = Surface[2].Dc();
   Copy(buffer, 0, 0, m_Description.LeftEnd, h0, caption, xShift, 0);
-  int xRight = W - RW + 1;
-  if (xRight < RW + left) xRight = RW + left;
+  const int xRight = Right_End_Left(left, W);
   Copy(buffer, xRight, 0, RW, h0, caption, m_Description.ActiveRight + xShift, 0);
 
   // The middle: one tile from the picture, then the run drawn so far doubled
