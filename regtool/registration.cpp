@@ -1,6 +1,7 @@
 #include "regtool/registration.h"
 
 #include "win32/process_start.h"
+#include "win32/trace.h"
 #include "win32/unique_handle.h"
 
 namespace zelreg {
@@ -42,7 +43,7 @@ std::wstring DescribeFailure(const StartFailure& failure) {
   }
   if (why.empty()) why = L"Unknown error";
   return L"The command could not be started:\r\n\r\n" + failure.command + L"\r\n\r\n" + why +
-         L" (error " + std::to_wstring(failure.error) + L")";
+         L" (error " + zel::DecimalText(failure.error) + L")";
 }
 
 }  // namespace zelreg

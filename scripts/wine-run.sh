@@ -18,7 +18,8 @@ fi
 DISPLAY=$(cat "$env_dir/display")
 export DISPLAY
 export WINEPREFIX=$env_dir/prefix
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# ZELVANO_DLL_OVERRIDES adds overrides of its own (a benchmark's, e.g. "quartz=").
+export WINEDLLOVERRIDES="mscoree,mshtml=${ZELVANO_DLL_OVERRIDES:+;$ZELVANO_DLL_OVERRIDES}"
 export WINEDEBUG=${WINEDEBUG:--all}
 if [ -f "$env_dir/lane32" ]; then
   # shellcheck source=lane32-env.sh

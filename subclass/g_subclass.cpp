@@ -1,6 +1,5 @@
 #include "subclass/g_subclass.h"
 
-#include <cwchar>
 #include <string>
 
 #include "subclass/property_registry.h"
@@ -245,9 +244,8 @@ void GSubclass::Remove_LastClient(HWND lHwnd, int32_t iMsg) {
 void GSubclass::Raise_Error(int32_t code) {
   const int32_t number = code <= 1000 ? code : (kInterfaceErrorBase | code);
   const std::string description = Description(code);
-  wchar_t text[64];
-  std::swprintf(text, 64, L"GSubclass raised error 0x%08lX: ", static_cast<unsigned long>(number));
-  zel::TraceFailure(text + std::wstring(description.begin(), description.end()));
+  zel::TraceFailure(L"GSubclass raised error " + zel::HexText(static_cast<uint32_t>(number)) +
+                    L": " + std::wstring(description.begin(), description.end()));
   if (code <= 1000) throw SubclassError(code, "", description);
   throw SubclassError(number, ProgramName() + ".WindowProc", description);
 }

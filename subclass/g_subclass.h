@@ -6,21 +6,25 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 #include "subclass/i_subclass.h"
 #include "subclass/replacement_proc.h"
 
-// An error raised by Attach_Message: number, source and description.
-class SubclassError : public std::runtime_error {
+// An error raised by Attach_Message: number, source and description. A
+// std::exception of its own rather than a std::runtime_error, whose string type
+// would bring a second string implementation of the C++ library into each program.
+class SubclassError : public std::exception {
  public:
   SubclassError(int32_t number, std::string source, std::string description);
+  const char* what() const noexcept override { return what_.c_str(); }
   int32_t Number() const { return number_; }
   const std::string& Source() const { return source_; }
   const std::string& Description() const { return description_; }
 
  private:
+  std::string what_;
   int32_t number_;
   std::string source_;
   std::string description_;

@@ -17,7 +17,6 @@
 #include <cstring>
 #include <initializer_list>
 #include <map>
-#include <mutex>
 #include <new>
 
 #include "subclass/property_registry.h"
@@ -35,9 +34,19 @@ struct ThunkState {
 
 namespace {
 
-// Thunks by entry address, including those that outlive their engine.
-std::mutex g_liveMutex;
+// Thunks by entry address, including those that outlive their engine. Windows
+// of one engine may live on several threads, so the table is locked; a slim
+// reader/writer lock needs no threads library and no initialisation.
+SRWLOCK g_liveLock = SRWLOCK_INIT;
 std::map<LONG_PTR, ThunkState*> g_live;
+
+class LiveLock {
+ public:
+  LiveLock() { AcquireSRWLockExclusive(&g_liveLock); }
+  ~LiveLock() { ReleaseSRWLockExclusive(&g_liveLock); }
+  LiveLock(const LiveLock&) = delete;
+  LiveLock& operator=(const LiveLock&) = delete;
+};
 
 ThunkState* Find(LONG_PTR proc) {
   auto it = g_live.find(proc);
@@ -46,7 +55,7 @@ ThunkState* Find(LONG_PTR proc) {
 
 LONG_PTR EntryOf(const ThunkState* state) { return reinterpret_cast<LONG_PTR>(state->code); }
 
-// Call with g_liveMutex held.
+// Call with the LiveLock held.
 void FreeIfUnused(ThunkState* state) {
   if (!state->engineGone || state->installs > 0 || state->dispatches.load() > 0) return;
   g_live.erase(EntryOf(state));
@@ -58,7 +67,7 @@ LRESULT Run(ThunkState* state, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam
   const LONG_PTR entry = EntryOf(state);
   ++state->dispatches;
   LRESULT result = Dispatch(&state->currentMsg, hwnd, msg, wParam, lParam);
-  std::lock_guard lock(g_liveMutex);
+  const LiveLock lock;
   // The window's last message: it will not call the thunk again.
   if (msg == WM_NCDESTROY && window_kind::GetProc(hwnd) == entry) --state->installs;
   if (--state->dispatches == 0) FreeIfUnused(state);
@@ -151,12 +160,12 @@ ReplacementProc::ReplacementProc() : state_(new ThunkState) {
   }
   FlushInstructionCache(GetCurrentProcess(), page, kCodeSize);
   state_->code = static_cast<unsigned char*>(page);
-  std::lock_guard lock(g_liveMutex);
+  const LiveLock lock;
   g_live[EntryOf(state_)] = state_;
 }
 
 ReplacementProc::~ReplacementProc() {
-  std::lock_guard lock(g_liveMutex);
+  const LiveLock lock;
   state_->engineGone = true;
   FreeIfUnused(state_);
 }
@@ -166,14 +175,14 @@ LONG_PTR ReplacementProc::Entry() const { return EntryOf(state_); }
 int32_t ReplacementProc::CurrentMsg() const { return state_->currentMsg; }
 
 size_t LiveReplacementProcs() {
-  std::lock_guard lock(g_liveMutex);
+  const LiveLock lock;
   return g_live.size();
 }
 
 LONG_PTR SwapWindowProc(HWND hwnd, LONG_PTR proc) {
   LONG_PTR replaced = subclass_registry::Platform().setWindowProc(hwnd, proc);
   if (replaced != 0) {
-    std::lock_guard lock(g_liveMutex);
+    const LiveLock lock;
     if (ThunkState* s = Find(proc)) ++s->installs;
     if (ThunkState* s = Find(replaced)) {
       --s->installs;

@@ -11,7 +11,7 @@ std::string WhatText(int32_t number, const std::string& description) {
 }  // namespace
 
 SubclassError::SubclassError(int32_t number, std::string source, std::string description)
-    : std::runtime_error(WhatText(number, description)),
+    : what_(WhatText(number, description)),
       number_(number),
       source_(std::move(source)),
       description_(std::move(description)) {}

@@ -3,6 +3,7 @@
 #include "hosting/media_player.h"
 #include "hosting/web_browser.h"
 #include "viewer/zel_config.h"
+#include "win32/trace.h"
 
 namespace zel {
 
@@ -11,8 +12,8 @@ std::wstring StreamAddress(const CatalogueEntry& channel) {
 }
 
 std::wstring GuideAddress(const GuidePage& guide) {
-  return std::wstring(kGuideSite) + L"/union/uniChDay_ifr.asp?tvid=" + std::to_wstring(guide.tvid) +
-         L"&channelid=" + std::to_wstring(guide.channelid);
+  return std::wstring(kGuideSite) + L"/union/uniChDay_ifr.asp?tvid=" +
+         zel::DecimalText(guide.tvid) + L"&channelid=" + zel::DecimalText(guide.channelid);
 }
 
 void SelectChannel(std::wstring_view key, MediaPlayer& player, WebBrowser& browser) {

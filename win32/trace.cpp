@@ -1,7 +1,5 @@
 #include "win32/trace.h"
 
-#include <cwchar>
-
 #include "win32/unique_handle.h"
 
 namespace zel {
@@ -30,7 +28,7 @@ void Write(const std::wstring& line) {
 }  // namespace
 
 void TraceError(const std::wstring& call, DWORD error) {
-  std::wstring line = call + L" failed: error " + std::to_wstring(error);
+  std::wstring line = call + L" failed: error " + DecimalText(error);
   const std::wstring text = SystemText(error);
   if (!text.empty()) line += L": " + text;
   Write(line);
@@ -39,14 +37,32 @@ void TraceError(const std::wstring& call, DWORD error) {
 void TraceLastError(const std::wstring& call) { TraceError(call, GetLastError()); }
 
 void TraceHresult(const std::wstring& call, HRESULT hr) {
-  wchar_t code[16];
-  std::swprintf(code, 16, L"0x%08lX", static_cast<unsigned long>(hr));
-  std::wstring line = call + L" failed: HRESULT " + code;
+  std::wstring line = call + L" failed: HRESULT " + HexText(static_cast<uint32_t>(hr));
   const std::wstring text = SystemText(static_cast<DWORD>(hr));
   if (!text.empty()) line += L": " + text;
   Write(line);
 }
 
 void TraceFailure(const std::wstring& what) { Write(what); }
+
+std::wstring DecimalText(int64_t value) {
+  wchar_t digits[24];
+  wchar_t* at = digits + 24;
+  // In unsigned arithmetic, so that the most negative value has a magnitude too.
+  uint64_t rest = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    *--at = static_cast<wchar_t>(L'0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  if (value < 0) *--at = L'-';
+  return std::wstring(at, digits + 24);
+}
+
+std::wstring HexText(uint32_t value) {
+  std::wstring text = L"0x00000000";
+  for (size_t i = text.size(); value != 0; value >>= 4)
+    text[--i] = L"0123456789ABCDEF"[value & 0xF];
+  return text;
+}
 
 }  // namespace zel

@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 namespace zel {
@@ -20,5 +21,11 @@ void TraceLastError(const std::wstring& call);
 void TraceHresult(const std::wstring& call, HRESULT hr);
 // A failure without a code of its own.
 void TraceFailure(const std::wstring& what);
+
+// Numbers as the trace lines and the programs' addresses write them, without
+// the C library's formatted output (which would more than double a small
+// program): "-42"; "0x8007000E" (eight upper-case digits).
+std::wstring DecimalText(int64_t value);
+std::wstring HexText(uint32_t value);
 
 }  // namespace zel

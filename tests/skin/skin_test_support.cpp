@@ -171,13 +171,6 @@ int PropertyCount(HWND hwnd) {
   return count;
 }
 
-int LiveGdiObjects() {
-  int count = 0;
-  for (uintptr_t slot = 1; slot < 0x10000; ++slot)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot))) ++count;
-  return count;
-}
-
 // ---- pixels
 
 Image ReadWindow(HWND hwnd) {

@@ -14,6 +14,7 @@
 #include "skin/frame_description.h"
 #include "skin/neo_class.h"
 #include "support/frame_description_print.h"
+#include "support/gdi_objects.h"
 
 namespace skin_test {
 
@@ -87,9 +88,7 @@ int32_t ClientCount(HWND hwnd, UINT msg);
 int32_t AttachCount(HWND hwnd);
 int PropertyCount(HWND hwnd);
 
-// Live GDI objects of the process. Wine resolves a handle whose high word is 0 by
-// its slot alone, so probing every slot counts them (GetGuiResources is a stub there).
-int LiveGdiObjects();
+using zeltest::LiveGdiObjects;
 
 // The window's current pixels, read through its whole-window context.
 struct Image {

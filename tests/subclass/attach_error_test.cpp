@@ -56,6 +56,9 @@ TEST_F(SubclassAttachErrors, DuplicateClientIsRefusedAndTheFirstKeepsWorking) {
   EXPECT_EQ(e.Number(), -2147208422);
   EXPECT_EQ(e.Source(), "subclass_tests.WindowProc");
   EXPECT_EQ(e.Description(), "Message already handled by another class");
+  // A handler that catches any std::exception reads the description.
+  const std::exception& any = e;
+  EXPECT_STREQ(any.what(), "Message already handled by another class");
   EXPECT_EQ(Properties(h), attached);
   EXPECT_EQ(SendMessageW(h, kMsgA, 0, 0), 1);
   EXPECT_EQ(log, (CallLog{"A?", "A", "A?"}));

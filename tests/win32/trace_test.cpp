@@ -1,6 +1,8 @@
 // Trace lines reach the process's debug output, with the failing call and its code.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "support/debug_output.h"
 #include "win32/trace.h"
 
@@ -19,6 +21,19 @@ TEST(Trace, WritesTheCallAndItsCodeToTheDebugOutputAndKeepsTheLastError) {
   EXPECT_EQ(capture.Lines()[0].back(), L'\n');
   EXPECT_NE(capture.Find({L"OpenMutexW(x) failed: error 5"}), L"");
   EXPECT_NE(capture.Find({L"CoCreateInstance(player) failed: HRESULT 0x80040154"}), L"");
+}
+
+// The numbers of trace lines and addresses, at the edges of their ranges.
+TEST(Trace, WritesNumbersInDecimalAndInEightHexDigits) {
+  EXPECT_EQ(zel::DecimalText(0), L"0");
+  EXPECT_EQ(zel::DecimalText(1234567890), L"1234567890");
+  EXPECT_EQ(zel::DecimalText(-42), L"-42");
+  EXPECT_EQ(zel::DecimalText(INT64_MIN), L"-9223372036854775808");
+  EXPECT_EQ(zel::DecimalText(0xFFFFFFFFu), L"4294967295");
+  EXPECT_EQ(zel::HexText(0), L"0x00000000");
+  EXPECT_EQ(zel::HexText(0x1A2B), L"0x00001A2B");
+  EXPECT_EQ(zel::HexText(0x8007000E), L"0x8007000E");
+  EXPECT_EQ(zel::HexText(0xFFFFFFFF), L"0xFFFFFFFF");
 }
 
 }  // namespace
