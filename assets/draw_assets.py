@@ -6,6 +6,8 @@
   - bar_narrow.bmp (10 x 401, arrow left) and bar_widen.bmp (9 x 403, arrow right)
   - zelvano.ico (one 240 x 240 24-bit image)
   - preview.png, a contact sheet with every skin composed into a small window
+  - 125/, 150/, 200/: the fourteen skin pictures and the two bars again, drawn for screens
+    at that many percent, with the same names and formats (no icon, no contact sheet)
 
 Caption picture layout (all in pixels, per skin):
   columns 0 .. left_end-1         left end: icon and title
@@ -18,21 +20,54 @@ rows it covers as its background.
 Borders picture: seven S x S tiles: left, (top, unused), bottom-left, bottom, right,
 bottom-right, bottom-right with a size grip.
 
+Scaled sets. Every metric of a set comes from one rounding rule, which the viewer applies
+to the preset table in exactly the same way:
+  scale(v, p) = v * p / 100 rounded to nearest, halves away from zero:
+                (v * p + 50) // 100 for v >= 0, and -scale(-v, p) for v < 0.
+  Scaled on their own: button_h, button_w, button_x, button_y, left_end, right_end and the
+  border size S (the left border width). Derived from those, never rounded on their own:
+  active_right = left_end + 1; caption picture (right_end + 4 * button_w) x (2 * button_h);
+  borders picture (7 * S) x S. Bars: each dimension of 10 x 401 and 9 x 403 scaled.
+Each set is drawn at its own size: coordinates in the 100 % design are mapped by p / 100,
+1-px lines become scale(1, p) px (outline, bevel, extra and inner lines, button edges, wires,
+bar edges), the button symbols' strokes are whole pixels (halves down), symbol and icon sizes
+keep the parity of their margins so they stay centred, and the corner grip's dots stay single
+pixels below 200 %. Nothing is resampled from another set. The 100 % set is the design
+itself: at p = 100 every mapping is the identity, so those files do not change.
+
 Run with /usr/bin/python3 (Debian's python3-pil).
 """
 
+import dataclasses
 import math
 import os
 import struct
 from dataclasses import dataclass, field
 
-from PIL import Image, ImageDraw, ImageFont
+from PIL import Image, ImageChops, ImageDraw, ImageFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 FONT_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 FONT = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 TITLE = "ZelvanoV2010"
 SS = 4  # supersampling factor for shapes drawn with anti-aliasing
+SCALES = (125, 150, 200)  # percent; each set goes into a folder of that name
+
+
+def scale(v, p):
+    """The one rounding rule for metrics: v * p / 100, halves away from zero."""
+    assert isinstance(v, int) and isinstance(p, int)
+    return -scale(-v, p) if v < 0 else (v * p + 50) // 100
+
+
+def fit(size, outer, scaled_outer, p):
+    """size (centred in outer at 100 %) scaled to the nearest integer whose margin in
+    scaled_outer keeps the parity it had, so it stays centred; a tie goes to the smaller."""
+    target = size * p / 100
+    parity = (outer - size) % 2
+    fits = [n for n in range(math.floor(target) - 1, math.ceil(target) + 2)
+            if (scaled_outer - n) % 2 == parity]
+    return min(fits, key=lambda n: (abs(n - target), n))
 
 
 # ---------------------------------------------------------------- colour helpers
@@ -85,6 +120,8 @@ class Skin:
     features: dict = field(default_factory=dict)  # extra lines: distance from outside -> colour
     buttons: dict = field(default_factory=dict)
     decorate: object = None  # draws the left end's ornament
+    percent: int = 100
+    design: object = None  # the 100 % skin this one is scaled from
 
     @property
     def S(self):
@@ -94,17 +131,57 @@ class Skin:
     def height(self):
         return self.caption_size[1]
 
+    @property
+    def base(self):
+        return self.design or self
+
+    def px(self, v):
+        """A whole number of design pixels (or supersampled units) at this scale."""
+        return scale(v, self.percent)
+
+    def u(self, v):
+        """A design coordinate at this scale, unrounded (unchanged at 100 %)."""
+        return v if self.percent == 100 else v * self.percent / 100
+
+    @property
+    def line(self):
+        """Thickness of the design's 1-px lines."""
+        return self.px(1)
+
+
+def at_scale(skin, p):
+    """The skin's metrics for a screen at p percent, by the rule of the module docstring."""
+    bh, bw = scale(skin.button_h, p), scale(skin.button_w, p)
+    left_end, right_end, S = scale(skin.left_end, p), scale(skin.right_end, p), scale(skin.S, p)
+    return dataclasses.replace(
+        skin, caption_size=(right_end + 4 * bw, 2 * bh), borders_size=(7 * S, S),
+        button_h=bh, button_w=bw, button_x=scale(skin.button_x, p),
+        button_y=scale(skin.button_y, p), left_end=left_end, active_right=left_end + 1,
+        right_end=right_end, percent=p, design=skin)
+
+
+def check_relations(skin):
+    """What the viewer's metrics rely on, for every set."""
+    assert skin.caption_size == (skin.right_end + 4 * skin.button_w, 2 * skin.button_h), skin
+    assert skin.active_right == skin.left_end + 1, skin.name
+    assert skin.borders_size == (7 * skin.S, skin.S), skin.name
+
 
 def profile(skin, side):
     """Colours across a border, from the outside (0) to the client (S-1); None is the body."""
-    S = skin.S
+    S, t = skin.S, skin.line
     p = [None] * S
-    p[0] = rgb(skin.outline)
-    if S > 3:
-        p[1] = rgb(skin.light if side in ("left", "top") else skin.shade)
+
+    def put(distance, colour):  # a design line at this distance, t px thick
+        start = skin.px(distance)
+        p[start:start + t] = [rgb(colour)] * t
+
+    put(0, skin.outline)
+    if skin.base.S > 3:
+        put(1, skin.light if side in ("left", "top") else skin.shade)
     for d, colour in skin.features.items():
-        p[d] = rgb(colour)
-    p[S - 1] = rgb(skin.inner)
+        put(d, colour)
+    p[S - t:] = [rgb(skin.inner)] * t
     return p
 
 
@@ -166,8 +243,12 @@ def tv_glyph(size, body="#2a2f3b", rim="#59627a", screen=("#5fd0ff", "#1b6fd6", 
 
 # ---------------------------------------------------------------- caption glyphs
 
-def glyph_symbol(kind, n, colour, width=1.0):
-    """A caption button symbol in an n x n box (RGBA, anti-aliased)."""
+def glyph_symbol(kind, n, colour, width=1.0, gap=SS, heavy=None):
+    """A caption button symbol in an n x n box (RGBA, anti-aliased). width: stroke in pixels;
+    gap: a design pixel in supersampled units; heavy: whether the restore windows get the
+    heavier top bar (by default when n > 6)."""
+    if heavy is None:
+        heavy = n > 6
     m = n * SS
     im = Image.new("RGBA", (m, m), (0, 0, 0, 0))
     d = ImageDraw.Draw(im)
@@ -179,7 +260,7 @@ def glyph_symbol(kind, n, colour, width=1.0):
         d.rectangle([x0 * SS + t, y0 * SS + top, (x1 + 1) * SS - 1 - t, (y1 + 1) * SS - 1 - t],
                     fill=(0, 0, 0, 0))
 
-    top = t + SS  # a heavier top bar, like a window's caption
+    top = t + gap  # a heavier top bar, like a window's caption
     if kind == "close":
         w = round(1.6 * width * SS)
         d.line([(0.5 * SS, 0.5 * SS), (m - 0.5 * SS, m - 0.5 * SS)], fill=c, width=w)
@@ -188,18 +269,20 @@ def glyph_symbol(kind, n, colour, width=1.0):
         rect_outline(0, 0, n - 1, n - 1, top)
     elif kind == "restore":
         k = max(2, n // 3)
-        rect_outline(k, 0, n - 1, n - 1 - k, t + (SS if n > 6 else 0))  # the window behind
-        d.rectangle([0, k * SS - SS, (n - k) * SS + SS - 1, n * SS - 1], fill=(0, 0, 0, 0))
-        rect_outline(0, k, n - 1 - k, n - 1, t + (SS if n > 6 else 0))
+        rect_outline(k, 0, n - 1, n - 1 - k, t + (gap if heavy else 0))  # the window behind
+        d.rectangle([0, k * SS - gap, (n - k) * SS + gap - 1, n * SS - 1], fill=(0, 0, 0, 0))
+        rect_outline(0, k, n - 1 - k, n - 1, t + (gap if heavy else 0))
     elif kind == "minimize":
         h = max(2, round(2 * width))
         d.rectangle([0, (n - h) * SS, m - 1, m - 1], fill=c)
     return im.resize((n, n), Image.Resampling.LANCZOS)
 
 
-def button_face(w, h, style, pressed, close):
+def button_face(skin, pressed, close):
     """The button's body (RGBA) behind the symbol."""
-    b = style
+    w, h = skin.button_w, skin.button_h
+    b = skin.buttons
+    edge = skin.line * SS
     fill = b.get("close_pressed" if close and pressed else "close" if close else
                  "pressed" if pressed else "normal")
     border = b.get("close_border" if close else "border")
@@ -207,9 +290,9 @@ def button_face(w, h, style, pressed, close):
     if fill is None and border is None:
         return im.resize((w, h), Image.Resampling.LANCZOS)
     d = ImageDraw.Draw(im)
-    r = b.get("radius", 3) * SS
-    box = [b.get("inset_x", 1) * SS, b.get("inset_y", 1) * SS,
-           (w - b.get("inset_x", 1)) * SS - 1, (h - b.get("inset_y", 1)) * SS - 1]
+    r = skin.px(b.get("radius", 3) * SS)
+    inset_x, inset_y = skin.px(b.get("inset_x", 1)), skin.px(b.get("inset_y", 1))
+    box = [inset_x * SS, inset_y * SS, (w - inset_x) * SS - 1, (h - inset_y) * SS - 1]
     if fill is not None:
         top, bottom = (fill, fill) if isinstance(fill, str) else fill
         grad = Image.new("RGBA", im.size, (0, 0, 0, 0))
@@ -224,12 +307,12 @@ def button_face(w, h, style, pressed, close):
         ImageDraw.Draw(mask).rounded_rectangle(box, radius=r, fill=255)
         im.paste(grad, (0, 0), mask)
     if border is not None:
-        d.rounded_rectangle(box, radius=r, outline=rgb(border) + (255,), width=SS)
+        d.rounded_rectangle(box, radius=r, outline=rgb(border) + (255,), width=edge)
     if pressed and b.get("pressed_shadow"):
         # an inner shadow along the top makes the press read as "pushed in"
         shadow = Image.new("RGBA", im.size, (0, 0, 0, 0))
         ImageDraw.Draw(shadow).rounded_rectangle(
-            [box[0] + SS, box[1] + SS, box[2] - SS, box[1] + 3 * SS], radius=r,
+            [box[0] + edge, box[1] + edge, box[2] - edge, box[1] + skin.px(3) * SS], radius=r,
             fill=rgb(b["pressed_shadow"]) + (110,))
         im = Image.alpha_composite(im, shadow)
     return im.resize((w, h), Image.Resampling.LANCZOS)
@@ -241,36 +324,58 @@ def draw_glyphs(skin, caption):
     # What the caption shows under the button row: the middle tile's rows.
     under = caption.crop((skin.active_right, skin.button_y,
                           skin.active_right + 1, skin.button_y + bh)).resize((bw, bh))
+    # The button row covers the right end only where it is still that plain column.
+    covered = caption.crop((skin.active_right, skin.button_y,
+                            skin.right_end + skin.button_x, skin.button_y + bh))
+    assert covered.tobytes() == under.resize(covered.size).tobytes(), skin.name
     b = skin.buttons
-    n = b.get("symbol_size", min(bw, bh) // 2)
+    base = skin.base
+    size = b.get("symbol_size", min(base.button_w, base.button_h) // 2)
+    n = fit(size, base.button_h, bh, skin.percent)
+    weight = b.get("weight", 1.0)  # stroke in pixels
+    if skin.percent != 100:  # whole pixels keep the scaled strokes crisp; halves go down
+        weight = max(1, math.ceil(weight * skin.percent / 100 - 0.5))
+    gap = skin.px(SS)
     for k, kind in enumerate(("close", "restore", "maximize", "minimize")):
         for pressed in (False, True):
             tile = under.convert("RGBA")
             close = kind == "close"
-            tile = Image.alpha_composite(tile, button_face(bw, bh, b, pressed, close))
+            face = button_face(skin, pressed, close)
+            cover = face.getchannel("A")
+            tile = Image.alpha_composite(tile, face)
             colour = b.get("close_symbol" if close else "symbol")
             if pressed:
                 colour = b.get("close_symbol_pressed" if close else "symbol_pressed", colour)
-            sym = glyph_symbol(kind, n, colour, b.get("weight", 1.0))
-            shift = 1 if pressed else 0
+            sym = glyph_symbol(kind, n, colour, weight, gap, size > 6)
+            shift = skin.px(1) if pressed else 0
             x = (bw - n) // 2 + shift
             y = (bh - n) // 2 + shift
             if b.get("symbol_shadow") and not pressed:
-                shadow = glyph_symbol(kind, n, b["symbol_shadow"], b.get("weight", 1.0))
+                shadow = glyph_symbol(kind, n, b["symbol_shadow"], weight, gap, size > 6)
                 layer = Image.new("RGBA", tile.size, (0, 0, 0, 0))
-                layer.paste(shadow, (x, y + 1), shadow)
+                layer.paste(shadow, (x, y + skin.px(1)), shadow)
+                cover = ImageChops.add(cover, layer.getchannel("A"))
                 tile = Image.alpha_composite(tile, layer)
             layer = Image.new("RGBA", tile.size, (0, 0, 0, 0))
             layer.paste(sym, (x, y), sym)
-            tile = Image.alpha_composite(tile, layer)
-            caption.paste(tile.convert("RGB"), (skin.right_end + k * bw, bh if pressed else 0))
+            cover = ImageChops.add(cover, layer.getchannel("A"))
+            tile = Image.alpha_composite(tile, layer).convert("RGB")
+            # The tile is the caption's rows under face and symbol: it strays from them no
+            # further than the layers' opacity allows, and not at all where they are clear.
+            r, g, b_ = ImageChops.difference(tile, under).split()
+            diff = ImageChops.lighter(ImageChops.lighter(r, g), b_)
+            assert ImageChops.subtract(diff, cover).getextrema()[1] <= 1, skin.name
+            assert ImageChops.subtract(diff, cover.point(lambda a: 255 * (a > 0))).getbbox() \
+                is None, skin.name
+            caption.paste(tile, (skin.right_end + k * bw, bh if pressed else 0))
 
 
 # ---------------------------------------------------------------- caption picture
 
 def draw_caption(skin):
     W, H = skin.caption_size
-    S = skin.S
+    S, t = skin.S, skin.line
+    base = skin.base
     rows = gradient(skin.background, H)
     im = Image.new("RGB", (W, H))
     d = ImageDraw.Draw(im)
@@ -281,19 +386,20 @@ def draw_caption(skin):
     if skin.decorate:
         skin.decorate(skin, im)
         d = ImageDraw.Draw(im)
-    icon_size = skin.buttons.get("icon", H - 12)
+    icon_size = fit(skin.buttons.get("icon", base.height - 12), base.height, H, skin.percent)
     icon = tv_glyph(icon_size)
-    ix = S + 4
+    ix = S + skin.px(4)
     iy = (H - icon_size) // 2
     im.paste(icon, (ix, iy), icon)
-    font = ImageFont.truetype(FONT_BOLD, skin.buttons.get("font", round(H * 0.41)))
-    tx = ix + icon_size + 6
+    font = ImageFont.truetype(FONT_BOLD,
+                              skin.px(skin.buttons.get("font", round(base.height * 0.41))))
+    tx = ix + icon_size + skin.px(6)
     box = d.textbbox((0, 0), TITLE, font=font)
     ty = (H - 1 - (box[3] - box[1])) // 2 - box[1]
     halo = rgb(skin.title_halo)
     layer = Image.new("RGBA", im.size, (0, 0, 0, 0))
     ld = ImageDraw.Draw(layer)
-    ld.text((tx, ty + 1), TITLE, font=font, fill=halo + (150,))
+    ld.text((tx, ty + skin.px(1)), TITLE, font=font, fill=halo + (150,))
     im.paste(Image.alpha_composite(im.convert("RGBA"), layer).convert("RGB"))
     d = ImageDraw.Draw(im)
     d.text((tx, ty), TITLE, font=font, fill=rgb(skin.title))
@@ -303,7 +409,7 @@ def draw_caption(skin):
     right = skin.right_end - 1  # the window's last column
     for side in ("top", "left", "right"):
         p = profile(skin, side)
-        for dist, c in enumerate(p[:-1]):
+        for dist, c in enumerate(p[:S - t]):
             if c is None:
                 continue
             if side == "top":
@@ -312,10 +418,14 @@ def draw_caption(skin):
                 d.line([(dist, dist), (dist, H - 1)], fill=c)
             else:
                 d.line([(right - dist, dist), (right - dist, H - 1)], fill=c)
-    d.line([(S - 1, H - 1), (right - (S - 1), H - 1)], fill=rgb(skin.inner))
+    for y in range(H - t, H):
+        d.line([(S - t, y), (right - (S - t), y)], fill=rgb(skin.inner))
 
     # Ornaments stop short of the tile column, so the left end's last columns, the unused
     # column, the tile and the right end's first columns are alike (and so are their JPEG blocks).
+    seam = [im.crop((x, 0, x + 1, H)).tobytes()
+            for x in (skin.left_end - 1, skin.left_end, skin.active_right, skin.active_right + 1)]
+    assert len(set(seam)) == 1, skin.name
     draw_glyphs(skin, im)
     return im
 
@@ -323,8 +433,11 @@ def draw_caption(skin):
 # ---------------------------------------------------------------- borders picture
 
 def draw_borders(skin, caption):
-    S = skin.S
-    body = caption.getpixel((skin.active_right, skin.height - 2))
+    S, t = skin.S, skin.line
+    body = caption.getpixel((skin.active_right, skin.height - 1 - t))
+    # the caption's bottom line is the side borders' inner line, as thick
+    bottom = [caption.getpixel((skin.active_right, skin.height - 1 - i)) for i in range(t)]
+    assert bottom == [rgb(skin.inner)] * t and body != rgb(skin.inner), skin.name
     im = Image.new("RGB", (7 * S, S))
     px = im.load()
 
@@ -345,16 +458,25 @@ def draw_borders(skin, caption):
             dr = S - 1 - x
             px[5 * S + x, y] = colour(right, dr) if dr < db else colour(bottom, db)
             px[6 * S + x, y] = px[5 * S + x, y]
-    # size grip: small dots on the diagonals of the sizable corner
+    # size grip: small dots on the diagonals of the sizable corner, each lit on its upper
+    # left; laid out in cells of g px between the outline and the inner line
     grip = rgb(skin.buttons.get("grip", skin.shade))
     grip_light = rgb(skin.buttons.get("grip_light", skin.light))
-    for k in range(1, S - 2, 2):
-        for j in range(0, k + 1, 2):
-            x, y = S - 2 - j, S - 2 - (k - j)
-            if 1 <= x < S - 1 and 1 <= y < S - 1:
-                px[6 * S + x, y] = grip
-                if x - 1 >= 1 and y - 1 >= 1 and px[6 * S + x - 1, y - 1] != grip:
-                    px[6 * S + x - 1, y - 1] = grip_light
+    g = max(1, skin.percent // 100)
+    cells = (S - 2 * t) // g
+
+    def cell(i, j, colour, keep=None):
+        if i < cells and j < cells:
+            for dy in range(g):
+                for dx in range(g):
+                    x, y = S - 1 - t - i * g - dx, S - 1 - t - j * g - dy
+                    if px[6 * S + x, y] != keep:
+                        px[6 * S + x, y] = colour
+
+    for k in range(1, cells, 2):
+        for i in range(0, k + 1, 2):
+            cell(i, k - i, grip)
+            cell(i + 1, k - i + 1, grip_light, keep=grip)
     return im
 
 
@@ -374,34 +496,39 @@ def apply_layer(im, layer, clip_x0, clip_x1):
 
 def midnight_ornament(skin, im):
     """A crescent moon and a few stars."""
-    H = im.size[1]
+    H = skin.base.height  # ornaments are laid out in design pixels, mapped by skin.u
+    u = skin.u
     layer = ornament_layer(im.size)
     d = ImageDraw.Draw(layer)
     cx, cy, r = 214, H * 0.48, H * 0.30
-    d.ellipse([(cx - r) * SS, (cy - r) * SS, (cx + r) * SS, (cy + r) * SS], fill=(255, 236, 170, 225))
+    d.ellipse([u(cx - r) * SS, u(cy - r) * SS, u(cx + r) * SS, u(cy + r) * SS],
+              fill=(255, 236, 170, 225))
     o = r * 0.78
-    d.ellipse([(cx - o + r * 0.45) * SS, (cy - o - r * 0.25) * SS,
-               (cx + o + r * 0.45) * SS, (cy + o - r * 0.25) * SS], fill=(0, 0, 0, 0))
+    d.ellipse([u(cx - o + r * 0.45) * SS, u(cy - o - r * 0.25) * SS,
+               u(cx + o + r * 0.45) * SS, u(cy + o - r * 0.25) * SS], fill=(0, 0, 0, 0))
     for x, y, s, a in ((162, 9, 1.3, 230), (176, 21, 0.9, 170), (188, 8, 0.8, 150),
                        (196, 24, 1.1, 200), (232, 7, 0.9, 180), (150, 18, 0.8, 140),
                        (237, 24, 0.7, 120)):
-        d.ellipse([(x - s) * SS, (y - s) * SS, (x + s) * SS, (y + s) * SS],
+        d.ellipse([u(x - s) * SS, u(y - s) * SS, u(x + s) * SS, u(y + s) * SS],
                   fill=(235, 242, 255, a))
         if s > 1:
-            d.line([((x - 2.6 * s) * SS, y * SS), ((x + 2.6 * s) * SS, y * SS)],
-                   fill=(235, 242, 255, a // 2), width=SS // 2)
-            d.line([(x * SS, (y - 2.6 * s) * SS), (x * SS, (y + 2.6 * s) * SS)],
-                   fill=(235, 242, 255, a // 2), width=SS // 2)
-    apply_layer(im, layer, 140, skin.left_end - 12)
+            d.line([(u(x - 2.6 * s) * SS, u(y) * SS), (u(x + 2.6 * s) * SS, u(y) * SS)],
+                   fill=(235, 242, 255, a // 2), width=skin.px(SS // 2))
+            d.line([(u(x) * SS, u(y - 2.6 * s) * SS), (u(x) * SS, u(y + 2.6 * s) * SS)],
+                   fill=(235, 242, 255, a // 2), width=skin.px(SS // 2))
+    apply_layer(im, layer, skin.px(140), skin.left_end - skin.px(12))
 
 
 def leaf_ornament(skin, im):
     """Leaves on a curling vine."""
-    H = im.size[1]
+    H = skin.base.height
+    u = skin.u
     layer = ornament_layer(im.size)
     d = ImageDraw.Draw(layer)
-    vine = [(x, H * 0.62 - 5.0 * math.sin((x - 150) / 15.0)) for x in range(148, 238)]
-    d.line([(x * SS, y * SS) for x, y in vine], fill=(236, 255, 214, 150), width=SS)
+    xs = [148 + i * 100 / skin.percent for i in range(skin.px(238 - 148))]  # one per pixel
+    vine = [(x, H * 0.62 - 5.0 * math.sin((x - 150) / 15.0)) for x in xs]
+    d.line([(u(x) * SS, u(y) * SS) for x, y in vine], fill=(236, 255, 214, 150),
+           width=skin.px(SS))
 
     def leaf(x, y, angle, length, alpha):
         n = 48
@@ -414,26 +541,27 @@ def leaf_ornament(skin, im):
         ca, sa = math.cos(math.radians(angle)), math.sin(math.radians(angle))
 
         def place(px, py):
-            return ((x + px * ca - py * sa) * SS, (y + px * sa + py * ca) * SS)
+            return (u(x + px * ca - py * sa) * SS, u(y + px * sa + py * ca) * SS)
 
         d.polygon([place(px, py) for px, py in pts], fill=(226, 252, 196, alpha))
-        d.line([place(0, 0), place(length * 0.92, 0)], fill=(70, 140, 52, alpha), width=SS // 2)
+        d.line([place(0, 0), place(length * 0.92, 0)], fill=(70, 140, 52, alpha),
+               width=skin.px(SS // 2))
         for t in (0.3, 0.5, 0.7):
             for side in (1, -1):
                 d.line([place(t * length, 0), place((t + 0.14) * length, side * length * 0.13)],
-                       fill=(70, 140, 52, alpha * 2 // 3), width=SS // 2)
+                       fill=(70, 140, 52, alpha * 2 // 3), width=skin.px(SS // 2))
 
     for x, angle, length, alpha in ((160, -150, 13, 170), (178, -35, 15, 190),
                                     (200, 145, 12, 160), (214, -40, 16, 200),
                                     (232, -120, 11, 150)):
         y = H * 0.62 - 5.0 * math.sin((x - 150) / 15.0)
         leaf(x, y, angle, length, alpha)
-    apply_layer(im, layer, 140, skin.left_end - 12)
+    apply_layer(im, layer, skin.px(140), skin.left_end - skin.px(12))
 
 
 def frost_ornament(skin, im):
     """Ice crystals."""
-    H = im.size[1]
+    u = skin.u
     layer = ornament_layer(im.size)
     d = ImageDraw.Draw(layer)
     for x, y, r, a in ((168, 15, 7.5, 200), (198, 21, 5.0, 150), (222, 11, 6.0, 185),
@@ -442,39 +570,45 @@ def frost_ornament(skin, im):
         for k in range(6):
             ang = math.pi / 6 + k * math.pi / 3
             ex, ey = x + r * math.cos(ang), y + r * math.sin(ang)
-            d.line([(x * SS, y * SS), (ex * SS, ey * SS)], fill=col, width=SS)
+            d.line([(u(x) * SS, u(y) * SS), (u(ex) * SS, u(ey) * SS)], fill=col,
+                   width=skin.px(SS))
             for f in (0.55,):
                 bx, by = x + r * f * math.cos(ang), y + r * f * math.sin(ang)
                 for side in (-1, 1):
                     a2 = ang + side * math.pi / 4
-                    d.line([(bx * SS, by * SS), ((bx + r * 0.3 * math.cos(a2)) * SS,
-                                                 (by + r * 0.3 * math.sin(a2)) * SS)],
-                           fill=col, width=SS * 3 // 4)
-        d.ellipse([(x - 1) * SS, (y - 1) * SS, (x + 1) * SS, (y + 1) * SS], fill=(120, 170, 215, a))
-    apply_layer(im, layer, 140, skin.left_end - 10)
+                    d.line([(u(bx) * SS, u(by) * SS), (u(bx + r * 0.3 * math.cos(a2)) * SS,
+                                                       u(by + r * 0.3 * math.sin(a2)) * SS)],
+                           fill=col, width=skin.px(SS * 3 // 4))
+        d.ellipse([u(x - 1) * SS, u(y - 1) * SS, u(x + 1) * SS, u(y + 1) * SS],
+                  fill=(120, 170, 215, a))
+    apply_layer(im, layer, skin.px(140), skin.left_end - skin.px(10))
 
 
 def ocean_ornament(skin, im):
     """Waves along the bottom and rising bubbles."""
     W, H = im.size
+    h = skin.base.height
+    u = skin.u
     layer = ornament_layer(im.size)
     d = ImageDraw.Draw(layer)
-    for base, amp, a, phase in ((H - 7.5, 2.0, 70, 0.0), (H - 4.5, 1.6, 55, 1.7)):
-        pts = [(x * SS, (base + amp * math.sin(x / 9.0 + phase)) * SS) for x in range(0, 241)]
-        d.line(pts, fill=(150, 225, 255, a), width=SS * 3 // 2)
+    xs = [i * 100 / skin.percent for i in range(skin.px(240) + 1)]  # one per pixel
+    for base, amp, a, phase in ((h - 7.5, 2.0, 70, 0.0), (h - 4.5, 1.6, 55, 1.7)):
+        pts = [(u(x) * SS, u(base + amp * math.sin(x / 9.0 + phase)) * SS) for x in xs]
+        d.line(pts, fill=(150, 225, 255, a), width=skin.px(SS * 3 // 2))
     for x, y, r, a in ((176, 10, 2.2, 150), (190, 17, 1.5, 120), (204, 7, 1.8, 140),
                        (219, 14, 2.6, 130), (233, 9, 1.3, 110)):
-        d.ellipse([(x - r) * SS, (y - r) * SS, (x + r) * SS, (y + r) * SS],
-                  outline=(200, 240, 255, a), width=SS * 3 // 4)
+        d.ellipse([u(x - r) * SS, u(y - r) * SS, u(x + r) * SS, u(y + r) * SS],
+                  outline=(200, 240, 255, a), width=skin.px(SS * 3 // 4))
     # the waves fade out before the tile column so the bar continues plain
     fade = Image.new("L", layer.size, 255)
     fd = ImageDraw.Draw(fade)
-    for x in range(200, 238):
+    x0, x1 = skin.px(200), skin.px(238)
+    for x in range(x0, x1):
         fd.line([(x * SS, 0), ((x + 1) * SS, 0), ((x + 1) * SS, H * SS)],
-                fill=round(255 * (238 - x) / 38))
-    fd.rectangle([238 * SS, 0, W * SS, H * SS], fill=0)
+                fill=round(255 * (x1 - x) / (x1 - x0)))
+    fd.rectangle([x1 * SS, 0, W * SS, H * SS], fill=0)
     layer.putalpha(Image.composite(layer.getchannel("A"), Image.new("L", layer.size, 0), fade))
-    apply_layer(im, layer, skin.S, skin.left_end - 12)
+    apply_layer(im, layer, skin.S, skin.left_end - skin.px(12))
 
 
 def alpha_ornament(skin, im):
@@ -482,11 +616,13 @@ def alpha_ornament(skin, im):
     H = im.size[1]
     d = ImageDraw.Draw(im)
     y = H // 2
-    x0, x1 = 166, skin.left_end - 16
+    t = skin.line
+    x0, x1 = skin.px(166), skin.left_end - skin.px(16)
     for x in range(x0, x1):
-        t = (x - x0) / (x1 - x0)
-        d.point((x, y), fill=mix(rgb("#b9bec4"), im.getpixel((x, y)), t))
-        d.point((x, y + 1), fill=mix(rgb("#ffffff"), im.getpixel((x, y + 1)), t))
+        f = (x - x0) / (x1 - x0)
+        for i in range(t):
+            d.point((x, y + i), fill=mix(rgb("#b9bec4"), im.getpixel((x, y + i)), f))
+            d.point((x, y + t + i), fill=mix(rgb("#ffffff"), im.getpixel((x, y + t + i)), f))
 
 
 def wire_ornament(skin, im):
@@ -495,11 +631,16 @@ def wire_ornament(skin, im):
     d = ImageDraw.Draw(im)
     wire = rgb("#6f8fc4")
     y = H // 2
-    d.line([(148, y), (skin.left_end - 14, y)], fill=wire)
+    t = skin.line  # wires are t px thick, from their coordinate right and down
+    d.rectangle([skin.px(148), y, skin.left_end - skin.px(14), y + t - 1], fill=wire)
     for x in (160, 184, 208):
-        d.rectangle([x - 1, y - 1, x + 1, y + 1], outline=wire, fill=rgb("#f4f6fa"))
-    d.line([(184, y), (184, 7)], fill=wire)
-    d.line([(208, y), (208, H - 8)], fill=wire)
+        x = skin.px(x)
+        d.rectangle([x - t, y - t, x + 2 * t - 1, y + 2 * t - 1], outline=wire,
+                    fill=rgb("#f4f6fa"), width=t)
+    x = skin.px(184)
+    d.rectangle([x, skin.px(7), x + t - 1, y + t - 1], fill=wire)
+    x = skin.px(208)
+    d.rectangle([x, y, x + t - 1, H - skin.px(8)], fill=wire)
 
 
 def hybrid_ornament(skin, im):
@@ -507,9 +648,9 @@ def hybrid_ornament(skin, im):
     H = im.size[1]
     layer = ornament_layer(im.size)
     d = ImageDraw.Draw(layer)
-    band = H - 5  # the light band along the bottom runs under the panel
+    band = H - skin.px(5)  # the light band along the bottom runs under the panel
     rows = gradient([(0, "#5f8bd0"), (0.5, "#4471b5"), (1, "#2f5a9c")], band)
-    x1 = 222
+    x1 = skin.px(222)
     for y, c in enumerate(rows):
         x_end = x1 + (band - y) * 0.9
         d.line([(0, y * SS), (x_end * SS, y * SS)], fill=c + (255,), width=SS)
@@ -517,9 +658,9 @@ def hybrid_ornament(skin, im):
                width=SS)
     # a light edge along the slant
     d.line([((x1 + band * 0.9) * SS, 0), (x1 * SS, band * SS)], fill=(255, 255, 255, 170),
-           width=SS)
-    d.line([(0, band * SS), (x1 * SS, band * SS)], fill=(28, 58, 110, 160), width=SS)
-    apply_layer(im, layer, 0, skin.left_end - 12)
+           width=skin.px(SS))
+    d.line([(0, band * SS), (x1 * SS, band * SS)], fill=(28, 58, 110, 160), width=skin.px(SS))
+    apply_layer(im, layer, 0, skin.left_end - skin.px(12))
 
 
 # ---------------------------------------------------------------- the seven looks
@@ -612,38 +753,47 @@ SKINS = [
 
 # ---------------------------------------------------------------- bars and icon
 
-def draw_bar(width, height, arrow):
-    """A light vertical bar with an arrow at mid-height ("left" or "right")."""
+def draw_bar(width, height, arrow, p=100):
+    """A light vertical bar with an arrow at mid-height ("left" or "right"); width and height
+    are the 100 % design, drawn at p percent."""
+    width, height = scale(width, p), scale(height, p)
+
+    def u(v):
+        return v if p == 100 else v * p / 100
+
+    t = scale(1, p)  # 1-px lines and dots
     im = Image.new("RGB", (width, height))
     d = ImageDraw.Draw(im)
     cols = gradient([(0, "#fbfcfe"), (0.5, "#eef2f7"), (1, "#d9e0ea")], width)
     for x, c in enumerate(cols):
         d.line([(x, 0), (x, height - 1)], fill=c)
-    d.line([(0, 0), (0, height - 1)], fill=rgb("#c3ccd8"))
-    d.line([(width - 1, 0), (width - 1, height - 1)], fill=rgb("#aab5c4"))
+    d.rectangle([0, 0, t - 1, height - 1], fill=rgb("#c3ccd8"))
+    d.rectangle([width - t, 0, width - 1, height - 1], fill=rgb("#aab5c4"))
     mid = height // 2
     # a slightly darker pad behind the arrow
-    d.rectangle([1, mid - 14, width - 2, mid + 14], fill=rgb("#e2e8f1"))
-    d.line([(1, mid - 15), (width - 2, mid - 15)], fill=rgb("#c9d2de"))
-    d.line([(1, mid + 15), (width - 2, mid + 15)], fill=rgb("#ffffff"))
+    pad = scale(14, p)
+    d.rectangle([t, mid - pad, width - 1 - t, mid + pad], fill=rgb("#e2e8f1"))
+    d.rectangle([t, mid - pad - t, width - 1 - t, mid - pad - 1], fill=rgb("#c9d2de"))
+    d.rectangle([t, mid + pad + 1, width - 1 - t, mid + pad + t], fill=rgb("#ffffff"))
     # the arrow, supersampled
     layer = Image.new("RGBA", (width * SS, height * SS), (0, 0, 0, 0))
     ld = ImageDraw.Draw(layer)
-    half = 4.5
+    half = u(4.5)
     cx = width / 2.0
-    tip, base = (cx - 2.3, cx + 2.3) if arrow == "left" else (cx + 2.3, cx - 2.3)
+    tip, base = (cx - u(2.3), cx + u(2.3)) if arrow == "left" else (cx + u(2.3), cx - u(2.3))
     ld.polygon([(tip * SS, (mid + 0.5) * SS), (base * SS, (mid + 0.5 - half) * SS),
                 (base * SS, (mid + 0.5 + half) * SS)], fill=rgb("#3c5d88") + (255,))
     arrow_im = layer.resize((width, height), Image.Resampling.LANCZOS)
     im.paste(Image.alpha_composite(im.convert("RGBA"), arrow_im).convert("RGB"))
     d = ImageDraw.Draw(im)
-    # grip dots above and below the arrow
+    # grip dots above and below the arrow, mirrored about the arrow's row, each lit below right
     for k in range(3):
         for sign in (-1, 1):
-            y = mid + sign * (22 + 4 * k)
-            x = width // 2 - 1
-            d.point((x, y), fill=rgb("#8d9bb0"))
-            d.point((x + 1, y + 1), fill=rgb("#ffffff"))
+            off = scale(22 + 4 * k, p)
+            y = mid + off if sign > 0 else mid - off - t + 1
+            x = width // 2 - t
+            d.rectangle([x, y, x + t - 1, y + t - 1], fill=rgb("#8d9bb0"))
+            d.rectangle([x + t, y + t, x + 2 * t - 1, y + 2 * t - 1], fill=rgb("#ffffff"))
     return im
 
 
@@ -685,12 +835,13 @@ def draw_icon(size=240):
 
 # ---------------------------------------------------------------- saving
 
-def save_skin(skin):
+def save_skin(skin, folder):
+    check_relations(skin)
     caption = draw_caption(skin)
     borders = draw_borders(skin, caption)
     assert caption.size == skin.caption_size, skin.name
     assert borders.size == skin.borders_size, skin.name
-    base = os.path.join(HERE, f"skin{skin.number}_{skin.name}")
+    base = os.path.join(folder, f"skin{skin.number}_{skin.name}")
     caption.save(base + "_caption.jpg", "JPEG", quality=95, subsampling=0, optimize=True)
     if skin.borders_format == "GIF":
         pal = borders.quantize(colors=256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
@@ -702,6 +853,16 @@ def save_skin(skin):
         ext = "jpg"
     return (Image.open(base + "_caption.jpg").convert("RGB"),
             Image.open(f"{base}_borders.{ext}").convert("RGB"))
+
+
+def save_bars(folder, p=100):
+    narrow = draw_bar(10, 401, "left", p)
+    widen = draw_bar(9, 403, "right", p)
+    assert narrow.size == (scale(10, p), scale(401, p)), p
+    assert widen.size == (scale(9, p), scale(403, p)), p
+    narrow.save(os.path.join(folder, "bar_narrow.bmp"), "BMP")
+    widen.save(os.path.join(folder, "bar_widen.bmp"), "BMP")
+    return narrow, widen
 
 
 def compose_window(skin, caption, borders, W, H, pressed=None, maximized=False):
@@ -768,14 +929,23 @@ def contact_sheet(pictures, bars, icon):
 
 
 def main():
-    pictures = [(skin, save_skin(skin)) for skin in SKINS]
-    narrow = draw_bar(10, 401, "left")
-    widen = draw_bar(9, 403, "right")
-    narrow.save(os.path.join(HERE, "bar_narrow.bmp"), "BMP")
-    widen.save(os.path.join(HERE, "bar_widen.bmp"), "BMP")
+    # the rule's halves go away from zero, not to even
+    assert (scale(5, 150), scale(-8, 150), scale(9, 150), scale(250, 125)) == (8, -12, 14, 313)
+    hybrid = at_scale(SKINS[6], 150)
+    assert (hybrid.button_h, hybrid.button_w, hybrid.button_x, hybrid.button_y, hybrid.left_end,
+            hybrid.right_end, hybrid.caption_size, hybrid.borders_size) == \
+        (23, 23, -12, 8, 434, 563, (655, 46), (56, 8))
+    pictures = [(skin, save_skin(skin, HERE)) for skin in SKINS]
+    bars = save_bars(HERE)
     icon = draw_icon(240)
     write_ico_24bit(icon, os.path.join(HERE, "zelvano.ico"))
-    contact_sheet(pictures, (narrow, widen), icon).save(os.path.join(HERE, "preview.png"))
+    contact_sheet(pictures, bars, icon).save(os.path.join(HERE, "preview.png"))
+    for p in SCALES:
+        folder = os.path.join(HERE, str(p))
+        os.makedirs(folder, exist_ok=True)
+        for skin in SKINS:
+            save_skin(at_scale(skin, p), folder)
+        save_bars(folder, p)
 
 
 if __name__ == "__main__":

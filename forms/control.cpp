@@ -27,6 +27,8 @@ void Control::Attach(Container& parent, const Bounds& design) {
   form_ = parent.ContainerForm();
   if (form_) form_->Remember(this);
   bounds_ = design;
+  // A font set before the control joined its form was made for 96 DPI.
+  if (font_description_) font_ = CreateFormFont(*font_description_, ControlDpi());
 }
 
 bool Control::CreateOwnWindow(const TargetClass& window_class, DWORD style, DWORD ex_style,
@@ -92,10 +94,13 @@ Outcome Control::SetTop(float twips) { return SetBound(&Bounds::top, twips, fals
 Outcome Control::SetWidth(float twips) { return SetBound(&Bounds::width, twips, true); }
 Outcome Control::SetHeight(float twips) { return SetBound(&Bounds::height, twips, true); }
 
+Dpi Control::ControlDpi() const { return form_ ? form_->FormDpi() : Dpi(); }
+
 RECT Control::PixelRect() const {
-  const int x = TwipsToPixels(bounds_.left);
-  const int y = TwipsToPixels(bounds_.top);
-  return RECT{x, y, x + TwipsToPixels(bounds_.width), y + TwipsToPixels(bounds_.height)};
+  const Dpi dpi = ControlDpi();
+  const int x = dpi.TwipsToPixels(bounds_.left);
+  const int y = dpi.TwipsToPixels(bounds_.top);
+  return RECT{x, y, x + dpi.TwipsToPixels(bounds_.width), y + dpi.TwipsToPixels(bounds_.height)};
 }
 
 void Control::ApplyBounds() {
@@ -126,7 +131,8 @@ void Control::ZOrder() {
 }
 
 void Control::SetFont(const FontDescription& font) {
-  font_ = CreateFormFont(font);
+  font_description_ = font;
+  font_ = CreateFormFont(font, ControlDpi());
   ApplyFont();
 }
 
@@ -134,6 +140,12 @@ HFONT Control::FontHandle() const {
   if (font_) return font_.get();
   if (form_) return form_->FontHandle();
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+void Control::ApplyDpi() {
+  if (font_description_) font_ = CreateFormFont(*font_description_, ControlDpi());
+  ApplyFont();
+  ApplyBounds();
 }
 
 void Control::ApplyFont() {

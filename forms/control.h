@@ -56,6 +56,8 @@ class Control : private WindowTarget {
   // Font used for text: the control's own, else the form's.
   void SetFont(const FontDescription& font);
   HFONT FontHandle() const;
+  // The resolution the control is laid out at: its form's.
+  Dpi ControlDpi() const;
 
   // Kinds without such a property answer "not supported".
   virtual std::optional<OleColor> ForeColor() const { return std::nullopt; }
@@ -106,6 +108,8 @@ class Control : private WindowTarget {
   virtual void ApplyBounds();
   virtual void ApplyVisible();
   virtual void ApplyFont();
+  // The form's resolution changed: the own font is made again, then font and place applied.
+  virtual void ApplyDpi();
 
   Form* OwnerForm() const { return form_; }
   RECT PixelRect() const;  // in the container's client coordinates
@@ -133,6 +137,7 @@ class Control : private WindowTarget {
   Form* form_ = nullptr;
   HWND hwnd_ = nullptr;
   OwnedWindow owned_window_;  // hwnd_ when the control made it
+  std::optional<FontDescription> font_description_;
   UniqueFont font_;
   RECT painted_{};  // last area of a windowless control
 };

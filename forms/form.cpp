@@ -13,31 +13,58 @@ Form::~Form() {
 }
 
 bool Form::CreateForm(const FormDesign& design) {
-  font_ = CreateFormFont(design.font);
+  // Sized for the system's resolution; a window that comes up on a screen of
+  // another takes that one below.
+  dpi_ = Dpi(SystemDpi());
+  font_description_ = design.font;
+  font_ = CreateFormFont(font_description_, dpi_);
   back_brush_ = CreateColorBrush(design.back_color);
-  const int client_cx = TwipsToPixels(design.client_width);
-  const int client_cy = TwipsToPixels(design.client_height);
-  RECT outer{0, 0, client_cx, client_cy};
-  AdjustWindowRectEx(&outer, design.style, FALSE, 0);
-  const int cx = outer.right - outer.left;
-  const int cy = outer.bottom - outer.top;
+  const int client_cx = dpi_.TwipsToPixels(design.client_width);
+  const int client_cy = dpi_.TwipsToPixels(design.client_height);
+  // The window is its 96-DPI self scaled: the system's frame does not grow in step
+  // with the resolution, so its 96-DPI size is scaled with the rest.
+  const RECT frame = SystemFrameForDpi(design.style, 0, Dpi::kDesign);
+  const int cx = client_cx + dpi_.Scale(frame.right - frame.left);
+  const int cy = client_cy + dpi_.Scale(frame.bottom - frame.top);
   const int x = (GetSystemMetrics(SM_CXSCREEN) - cx) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - cy) / 2;
   window_.Take(CreateTargetWindow(this, {design.class_name.c_str()}, 0,
                                   design.style | WS_CLIPCHILDREN, design.caption.c_str(), x, y, cx,
                                   cy, nullptr));
   if (!window_) return false;
-  // The frame may come out other than AdjustWindowRectEx said; the client size is what counts.
+  // At 96 DPI the frame may come out other than computed; the client size is what counts.
   RECT client{};
   GetClientRect(hwnd(), &client);
   const int dx = client_cx - (client.right - client.left);
   const int dy = client_cy - (client.bottom - client.top);
-  if (dx || dy) {
+  if (dpi_ == Dpi() && (dx || dy)) {
     SetWindowPos(hwnd(), nullptr, x - dx / 2, y - dy / 2, cx + dx, cy + dy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
   SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  if (const Dpi shown(WindowDpi(hwnd())); shown != dpi_) {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    r.right = r.left + ScaleBy(r.right - r.left, shown.Dots(), dpi_.Dots());
+    r.bottom = r.top + ScaleBy(r.bottom - r.top, shown.Dots(), dpi_.Dots());
+    ChangeDpi(shown, &r);
+  }
   return true;
+}
+
+void Form::ChangeDpi(Dpi dpi, const RECT* suggested) {
+  dpi_ = dpi;
+  OnDpiChanged();
+  font_ = CreateFormFont(font_description_, dpi_);
+  if (hwnd()) SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  for (Control* control : controls_) control->ApplyDpi();
+  if (suggested && hwnd()) {
+    SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
+                 suggested->right - suggested->left, suggested->bottom - suggested->top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  // Laid out again even when the size stayed: twips make other pixels now.
+  if (controls_ready_) RaiseResize();
 }
 
 void Form::Refresh() {
@@ -58,13 +85,13 @@ void Form::Show() {
 float Form::ScaleWidth() const {
   RECT r{};
   if (!hwnd() || IsIconic(hwnd()) || !GetClientRect(hwnd(), &r)) return 0;
-  return PixelsToTwips(r.right - r.left);
+  return dpi_.PixelsToTwips(r.right - r.left);
 }
 
 float Form::ScaleHeight() const {
   RECT r{};
   if (!hwnd() || IsIconic(hwnd()) || !GetClientRect(hwnd(), &r)) return 0;
-  return PixelsToTwips(r.bottom - r.top);
+  return dpi_.PixelsToTwips(r.bottom - r.top);
 }
 
 float Form::Width() const {
@@ -72,16 +99,16 @@ float Form::Width() const {
   if (!hwnd() || !GetWindowRect(hwnd(), &r)) return 0;
   const int px = r.right - r.left;
   // The value set stays readable as long as the window still has its pixel width.
-  if (set_width_ >= 0 && TwipsToPixels(set_width_) == px) return set_width_;
-  return PixelsToTwips(px);
+  if (set_width_ >= 0 && dpi_.TwipsToPixels(set_width_) == px) return set_width_;
+  return dpi_.PixelsToTwips(px);
 }
 
 float Form::Height() const {
   RECT r{};
   if (!hwnd() || !GetWindowRect(hwnd(), &r)) return 0;
   const int px = r.bottom - r.top;
-  if (set_height_ >= 0 && TwipsToPixels(set_height_) == px) return set_height_;
-  return PixelsToTwips(px);
+  if (set_height_ >= 0 && dpi_.TwipsToPixels(set_height_) == px) return set_height_;
+  return dpi_.PixelsToTwips(px);
 }
 
 Outcome Form::SetWidth(float twips) { return SetOuterSize(twips, true); }
@@ -95,7 +122,7 @@ Outcome Form::SetOuterSize(float twips, bool width) {
   int cx = r.right - r.left;
   int cy = r.bottom - r.top;
   (width ? set_width_ : set_height_) = twips;
-  (width ? cx : cy) = TwipsToPixels(twips);
+  (width ? cx : cy) = dpi_.TwipsToPixels(twips);
   SetWindowPos(hwnd(), nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return Outcome::kDone;
 }
@@ -127,6 +154,9 @@ LRESULT Form::OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
   switch (msg) {
     case WM_SIZE:
       if (controls_ready_) RaiseResize();
+      return 0;
+    case WM_DPICHANGED:
+      ChangeDpi(Dpi(LOWORD(wparam)), reinterpret_cast<const RECT*>(lparam));
       return 0;
     case WM_CLOSE:
       if (controls_ready_) OnUnload();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/control.h"
+#include "graphics/dpi.h"
 #include "graphics/gdi.h"
 #include "forms/twips.h"
 #include "forms/form_window.h"
@@ -30,6 +31,8 @@ class Form : public FormWindow, public Container, private WindowTarget {
   HWND hwnd() const override { return window_.get(); }
   // Repaints the whole window, frame included.
   void Refresh() override;
+  // The resolution the form is laid out at: its window's, then what WM_DPICHANGED says.
+  Dpi FormDpi() const override { return dpi_; }
   void Show();
 
   // Client area in twips; 0 × 0 while minimised.
@@ -62,9 +65,15 @@ class Form : public FormWindow, public Container, private WindowTarget {
   void ControlsCreated() { controls_ready_ = true; }
   // Stops the events, for the owner's destructor.
   void StopEvents() { controls_ready_ = false; }
+  // The window moved to a screen of another resolution (or was made on one other
+  // than the system's): the owner's pictures and frame first, then the form's and
+  // the controls' fonts and places, then the window takes `suggested` if given.
+  void ChangeDpi(Dpi dpi, const RECT* suggested);
 
   virtual void OnResize() {}
   virtual void OnUnload() {}
+  // The owner's part of a resolution change; FormDpi() is already the new one.
+  virtual void OnDpiChanged() {}
 
  private:
   friend class Control;
@@ -76,6 +85,8 @@ class Form : public FormWindow, public Container, private WindowTarget {
   Outcome SetOuterSize(float twips, bool width);
 
   OwnedWindow window_;
+  Dpi dpi_;
+  FontDescription font_description_;
   UniqueFont font_;
   UniqueBrush back_brush_;
   std::vector<Control*> controls_;

@@ -3,6 +3,9 @@
 
 #include <windows.h>
 
+#include "graphics/dpi.h"
+#include "win32/window_dpi.h"
+
 namespace zel {
 
 class FormWindow {
@@ -10,6 +13,8 @@ class FormWindow {
   virtual HWND hwnd() const = 0;
   // The form's own repaint request.
   virtual void Refresh() = 0;
+  // The resolution the form is laid out and framed at.
+  virtual Dpi FormDpi() const { return Dpi(WindowDpi(hwnd())); }
 
  protected:
   ~FormWindow() = default;

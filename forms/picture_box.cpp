@@ -24,8 +24,23 @@ Outcome PictureBox::SetBackColor(OleColor color) {
   return Outcome::kDone;
 }
 
+const zel::Picture& PictureBox::Picture() const {
+  if (source_) {
+    picture_ = source_();
+    source_ = nullptr;
+  }
+  return picture_;
+}
+
 void PictureBox::SetPicture(zel::Picture picture) {
+  source_ = nullptr;
   picture_ = std::move(picture);
+  Invalidate();
+}
+
+void PictureBox::SetPictureSource(std::function<zel::Picture()> source) {
+  picture_ = {};
+  source_ = std::move(source);
   Invalidate();
 }
 
@@ -33,7 +48,7 @@ void PictureBox::PaintSurface(HDC dc) {
   RECT r{};
   GetClientRect(hwnd(), &r);
   FillRect(dc, &r, back_brush_.get());
-  DrawPicture(dc, picture_, 0, 0);
+  DrawPicture(dc, Picture(), 0, 0);
   PaintWindowlessChildren(dc);
 }
 

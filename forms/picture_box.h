@@ -2,6 +2,8 @@
 // which can contain other controls.
 #pragma once
 
+#include <functional>
+
 #include "forms/painted_control.h"
 #include "graphics/picture.h"
 
@@ -19,8 +21,12 @@ class PictureBox : public ContainerControl {
   std::optional<OleColor> BackColor() const override { return back_color_; }
   Outcome SetBackColor(OleColor color) override;
 
-  const zel::Picture& Picture() const { return picture_; }
+  // The picture; one given as a source is made when first read.
+  const zel::Picture& Picture() const;
   void SetPicture(zel::Picture picture);
+  // A picture made only when it is first read (or painted): a holder that is
+  // never shown does not decode it at start.
+  void SetPictureSource(std::function<zel::Picture()> source);
 
   void PaintSurface(HDC dc) override;
 
@@ -28,7 +34,8 @@ class PictureBox : public ContainerControl {
   OleColor fore_color_ = kButtonText;
   OleColor back_color_ = kButtonFace;
   UniqueBrush back_brush_;
-  zel::Picture picture_;
+  mutable zel::Picture picture_;
+  mutable std::function<zel::Picture()> source_;
 };
 
 }  // namespace zel

@@ -1,16 +1,12 @@
 #include "graphics/font.h"
 
-#include <cmath>
 #include <cwchar>
-
-#include "graphics/screen_dpi.h"
 
 namespace zel {
 
-UniqueFont CreateFormFont(const FontDescription& font) {
+UniqueFont CreateFormFont(const FontDescription& font, Dpi dpi) {
   LOGFONTW lf{};
-  const int dpi = ScreenDpi(LOGPIXELSY);
-  lf.lfHeight = -static_cast<LONG>(std::lround(font.points * static_cast<float>(dpi) / 72.0f));
+  lf.lfHeight = dpi.FontHeight(font.points);
   lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = font.charset;
   lf.lfOutPrecision = OUT_DEFAULT_PRECIS;

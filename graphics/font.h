@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "graphics/dpi.h"
 #include "graphics/gdi.h"
 
 namespace zel {
@@ -16,7 +17,7 @@ struct FontDescription {
   bool bold = false;
 };
 
-// The font at the screen's resolution.
-UniqueFont CreateFormFont(const FontDescription& font);
+// The font at the resolution of the window that shows it.
+UniqueFont CreateFormFont(const FontDescription& font, Dpi dpi);
 
 }  // namespace zel

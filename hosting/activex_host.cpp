@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "hosting/dispatch_call.h"
 #include "win32/system_library.h"
 #include "win32/trace.h"
 #include "win32/window_target.h"
@@ -93,6 +94,19 @@ Microsoft::WRL::ComPtr<IUnknown> ActiveXHost::host() const {
   Microsoft::WRL::ComPtr<IUnknown> p;
   if (window_ && Atl().getHost) Atl().getHost(window_.get(), p.GetAddressOf());
   return p;
+}
+
+}  // namespace zel
+
+namespace zel {
+
+bool ActiveXHost::SetDocumentFlags(DWORD flags) {
+  constexpr DWORD kDpiAware = 0x40000000;  // DOCHOSTUIFLAG_DPI_AWARE
+  VARIANT value;
+  VariantInit(&value);
+  value.vt = VT_I4;
+  value.lVal = static_cast<LONG>(flags | kDpiAware);
+  return PutProperty(host().Get(), L"DocHostFlags", value);
 }
 
 }  // namespace zel

@@ -28,6 +28,10 @@ class ActiveXHost final : private KeyTranslator {
   IUnknown* control() const { return control_.Get(); }
   // The ATL host object: its ambient properties shape how a document shows.
   Microsoft::WRL::ComPtr<IUnknown> host() const;
+  // The DOCHOSTUIFLAG bits the host gives the documents the control shows from
+  // now on, always with DOCHOSTUIFLAG_DPI_AWARE: pages are laid out at the
+  // screen's scale, as the window around them is. False when the host refuses.
+  bool SetDocumentFlags(DWORD flags);
 
   template <class T>
   Microsoft::WRL::ComPtr<T> As() const {

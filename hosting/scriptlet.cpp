@@ -31,6 +31,7 @@ bool Scriptlet::Create(Container& parent, const Bounds& design, const std::wstri
 
 bool Scriptlet::CreateScriptletControl(const std::wstring& url, bool scroll_bars) {
   if (!Host(kScriptletControl)) return false;
+  host().SetDocumentFlags(0);
   PutProperty(host().control(), L"Scrollbar", BoolVariant(scroll_bars));
   VARIANT page;
   VariantInit(&page);
@@ -54,13 +55,7 @@ bool Scriptlet::CreateBrowser(const std::wstring& url, bool scroll_bars) {
   }
   browserFallback_ = true;
   // Scroll bars off through the host's ambient document flags.
-  if (!scroll_bars) {
-    VARIANT flags;
-    VariantInit(&flags);
-    flags.vt = VT_I4;
-    flags.lVal = kDocHostNoScroll;
-    PutProperty(host().host().Get(), L"DocHostFlags", flags);
-  }
+  host().SetDocumentFlags(scroll_bars ? 0 : kDocHostNoScroll);
   browser->put_Silent(VARIANT_TRUE);
   VARIANT none;
   VariantInit(&none);

@@ -15,7 +15,13 @@ WebBrowser::WebBrowser(std::wstring name, std::optional<int16_t> index)
 
 bool WebBrowser::Create(Container& parent, const Bounds& design) {
   if (!ActiveXControl::Create(parent, design, L"Shell.Explorer.2")) return false;
-  if (host().As<IWebBrowser2>()) return true;
+  if (host().As<IWebBrowser2>()) {
+    // The host's own default border flag, and pages at the screen's scale. Wine's
+    // host has no ambient properties: there the page keeps the browser's defaults.
+    constexpr DWORD kNo3DBorder = 0x00000004;  // DOCHOSTUIFLAG_NO3DBORDER
+    host().SetDocumentFlags(kNo3DBorder);
+    return true;
+  }
   Release();
   return false;
 }

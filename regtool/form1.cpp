@@ -1,6 +1,7 @@
 #include "regtool/form1.h"
 
-#include "graphics/screen_dpi.h"
+#include "graphics/dpi.h"
+#include "win32/window_dpi.h"
 
 namespace zelreg {
 namespace {
@@ -17,12 +18,10 @@ SIZE FrameSize(int client_w, int client_h) {
 
 }  // namespace
 
-int TwipsToPixelsX(int twips) { return MulDiv(twips, zel::ScreenDpi(LOGPIXELSX), 1440); }
-int TwipsToPixelsY(int twips) { return MulDiv(twips, zel::ScreenDpi(LOGPIXELSY), 1440); }
-
 bool Form1::Create() {
+  const zel::Dpi dpi(zel::SystemDpi());
   const SIZE size =
-      FrameSize(TwipsToPixelsX(kClientWidthTwips), TwipsToPixelsY(kClientHeightTwips));
+      FrameSize(dpi.TwipsToPixels(kClientWidthTwips), dpi.TwipsToPixels(kClientHeightTwips));
   const zel::TargetClass window_class{L"ZelregForm1", reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
   window_.Take(zel::CreateTargetWindow(this, window_class, kExStyle, kStyle, kForm1Caption,
                                        CW_USEDEFAULT, CW_USEDEFAULT, size.cx, size.cy, nullptr));
@@ -36,6 +35,13 @@ LRESULT Form1::OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) {
       // The design client area is 0 high: let the window be as short as its frame.
       auto* info = reinterpret_cast<MINMAXINFO*>(lparam);
       info->ptMinTrackSize.y = FrameSize(0, 0).cy;
+      return 0;
+    }
+    case WM_DPICHANGED: {
+      // Moved to a screen of another resolution: the size the system suggests.
+      const auto* r = reinterpret_cast<const RECT*>(lparam);
+      SetWindowPos(hwnd, nullptr, r->left, r->top, r->right - r->left, r->bottom - r->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
       return 0;
     }
     case WM_DESTROY:

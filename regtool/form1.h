@@ -12,10 +12,6 @@ inline constexpr wchar_t kForm1Caption[] = L"Zelreg";
 inline constexpr int kClientWidthTwips = 4680;
 inline constexpr int kClientHeightTwips = 0;
 
-// Converts twips to pixels at the screen's resolution.
-int TwipsToPixelsX(int twips);
-int TwipsToPixelsY(int twips);
-
 class Form1 : private zel::WindowTarget {
  public:
   Form1() = default;

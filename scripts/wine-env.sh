@@ -5,7 +5,8 @@
 #   wine-env.sh prefix <dir> [<lane dir>]  only make the prefix, on the current $DISPLAY
 #   wine-env.sh stop <dir>
 # With a lane dir (made by lane32-setup.sh) the environment is the 32-bit lane's:
-# its programs run under the 32-bit loader there, through QEMU.
+# its programs run under the 32-bit loader there, through QEMU. With ZELVANO_WINE_DPI
+# set (say 144), the prefix's screen has that resolution, as a high-DPI screen would.
 set -u
 cmd=$1
 dir=$(realpath -m "$2")
@@ -27,21 +28,29 @@ if [ -n "$lane" ]; then
   wine=$lane/root/lib/wine/wine64
 fi
 
+dpi=${ZELVANO_WINE_DPI:-}
+ready=$WINEPREFIX/.zelvano-ready-2${dpi:+-dpi$dpi}
+
 prefix() {
   mkdir -p "$dir"
-  [ -f "$WINEPREFIX/.zelvano-ready-2" ] && return
+  [ -f "$ready" ] && return
   echo "wine-env: creating prefix $WINEPREFIX (about a minute)"
   $wine wineboot -i >"$dir/wineboot.log" 2>&1 || { echo "wine-env: wineboot failed, see $dir/wineboot.log" >&2; return 1; }
   # Wine draws non-client areas itself, so a skinned frame shows in screenshots.
   $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1 || return 1
   # Unmanaged windows: no window manager to wait for when windows hide, close or maximize.
   $wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$dir/wineboot.log" 2>&1 || return 1
+  # Wine reads the resolution at each process start and gives it to DPI-aware
+  # programs (every program, unless DpiScalingVer makes it read their manifests).
+  if [ -n "$dpi" ]; then
+    $wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >>"$dir/wineboot.log" 2>&1 || return 1
+  fi
   $wineserver -w
   if [ -n "$lane" ] && [ ! -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
     echo "wine-env: the prefix has no 32-bit half" >&2
     return 1
   fi
-  touch "$WINEPREFIX/.zelvano-ready-2"
+  touch "$ready"
 }
 
 start() {

@@ -7,6 +7,7 @@
 #include "skin/frame_compositor.h"
 #include "skin/frame_parts.h"
 #include "win32/trace.h"
+#include "win32/window_dpi.h"
 
 namespace {
 
@@ -85,11 +86,15 @@ void cNeoClass::Attach(zel::FormWindow& mFrm) {
   Run_Step(L"the form's hwnd", [&] { form_hwnd = mFrm.hwnd(); });
   const bool same_window = form_hwnd == Target_hWnd;
 
-  Left_Width = GetSystemMetrics(SM_CXFRAME);
+  // The system's frame sizes at the form's resolution: the caption zone of the
+  // hit-test scales with the pictures drawn for it.
+  int dpi = zel::Dpi::kDesign;
+  Run_Step(L"the form's resolution", [&] { dpi = mFrm.FormDpi().Dots(); });
+  Left_Width = zel::SystemMetricForDpi(SM_CXFRAME, dpi);
   Right_Width = Left_Width;
-  Caption_Height = GetSystemMetrics(SM_CYCAPTION);
-  Top_Height = Caption_Height + GetSystemMetrics(SM_CYFRAME);
-  Bottom_Height = GetSystemMetrics(SM_CYFRAME);
+  Caption_Height = zel::SystemMetricForDpi(SM_CYCAPTION, dpi);
+  Top_Height = Caption_Height + zel::SystemMetricForDpi(SM_CYFRAME, dpi);
+  Bottom_Height = zel::SystemMetricForDpi(SM_CYFRAME, dpi);
 
   if (!same_window) Window_Detach();
   Load_Picture(m_Caption, 0);
@@ -100,6 +105,8 @@ void cNeoClass::Attach(zel::FormWindow& mFrm) {
   const LONG style = GetWindowLongA(Target_hWnd, GWL_STYLE);
   Has_Close = (style & WS_SYSMENU) != 0;
   Is_Sizable = (style & WS_THICKFRAME) != 0;
+  // The kept strips show the old pictures and style.
+  Discard_Kept_Strips();
 
   // Said at once what Windows would decide at the first paint of our own, and the
   // rounded corners of the themed frame's region are replaced by square ones.
@@ -167,9 +174,10 @@ void cNeoClass::Fit_Region() {
   if (size.cx == Region_Size.cx && size.cy == Region_Size.cy) return;
   zel::UniqueRegion region(CreateRectRgn(0, 0, size.cx, size.cy));
   if (!region) return;
-  // Setting a region moves the window again, which comes back here.
+  // Setting a region moves the window again, which comes back here. The region is
+  // the window's own rectangle: nothing on the screen changes, so nothing is redrawn.
   In_Fit_Region = true;
-  const bool set = SetWindowRgn(Target_hWnd, region.get(), IsWindowVisible(Target_hWnd)) != 0;
+  const bool set = SetWindowRgn(Target_hWnd, region.get(), FALSE) != 0;
   In_Fit_Region = false;
   if (!set) return;
   (void)region.release();  // the window owns its region now
@@ -181,7 +189,7 @@ void cNeoClass::Remove_Region(bool destroying) {
   Region_Size = SIZE{};
   // A window being destroyed frees its region itself.
   if (!destroying && IsWindow(Target_hWnd))
-    SetWindowRgn(Target_hWnd, nullptr, IsWindowVisible(Target_hWnd));
+    SetWindowRgn(Target_hWnd, nullptr, FALSE);
 }
 
 void cNeoClass::Free_Removed_Menu() {

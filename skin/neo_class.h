@@ -11,6 +11,7 @@
 #include "forms/form_window.h"
 #include "graphics/picture.h"
 #include "skin/frame_description.h"
+#include "skin/kept_strips.h"
 #include "skin/memory_surface.h"
 #include "subclass/g_subclass.h"
 #include "subclass/i_subclass.h"
@@ -87,8 +88,9 @@ class cNeoClass final : public ISubclass {
   void Dispatch_Begin() override { ++Dispatch_Holds; }
   void Dispatch_End() override;
 
-  // Read-only view of a memory surface (0 caption, 1 borders, 2 caption and
-  // bottom buffer, 3 side buffer), for diagnostics.
+  // Read-only view of a memory surface (0 caption picture, 1 borders picture,
+  // 2 caption bar, 3 side strip, 4 bottom strip), for diagnostics.
+  static constexpr int Surface_Count = 5;
   const zel::MemorySurface& Surface_At(int index) const { return Surface.at(index); }
 
  private:
@@ -128,9 +130,13 @@ class cNeoClass final : public ISubclass {
   // Painting
   void Draw_Button(HDC hdc, int index, int state, const RECT& rect);
   void Draw_Frame(HDC hdc, HWND hwnd, int left, int top, int right, int bottom, bool active);
-  void Draw_Caption(HWND hwnd, int left, int W, int xShift);
-  void Draw_Side_Edges(HDC hdc, int left, int top, int right, int H, int S, int ySrc);
-  void Draw_Bottom_Edge(HDC hdc, int left, int right, int bottom, int W, int S, int ySrc);
+  int Right_End_Left(int left, int W) const;
+  void Place_Buttons(LONG style, int left, int W);
+  std::array<bool, 3> Pressed_Look();
+  void Draw_Caption(int left, int W, int xShift, const std::array<bool, 3>& pressed);
+  void Draw_Side_Strip(int S, int ySrc);
+  void Draw_Bottom_Strip(int W, int S, int ySrc);
+  void Discard_Kept_Strips();
   void Paint_Frame(HDC hdc, int left, int top, int right, int bottom);
   bool Button_Shown(int index) const;
   bool& Pressed_Flag(int index);
@@ -175,7 +181,12 @@ class cNeoClass final : public ISubclass {
   int32_t Left_Width = 0;
   int32_t Right_Width = 0;
   int32_t Top_Height = 0;
-  std::array<zel::MemorySurface, 4> Surface;
+  std::array<zel::MemorySurface, Surface_Count> Surface;
+  // The strips of surfaces 2 to 4 as composed, and the description they came from.
+  zel::frame::KeptStrip<zel::frame::CaptionInputs> Kept_Caption;
+  zel::frame::KeptStrip<zel::frame::SideInputs> Kept_Side;
+  zel::frame::KeptStrip<zel::frame::BottomInputs> Kept_Bottom;
+  FrameDescription Kept_Description;
   int32_t Nudge_X = 0;
   int32_t Nudge_Y = 0;
   bool In_SetCursor = false;

@@ -97,7 +97,7 @@ LRESULT cNeoClass::On_NcCalcSize(HWND hwnd, UINT iMsg, WPARAM wParam, LPARAM lPa
 LRESULT cNeoClass::On_NcPaint() {
   if (!IsWindowVisible(Target_hWnd)) return 0;
   // A maximized MDI child has no frame of its own.
-  if (IsZoomed(Target_hWnd) && Is_MDIChild) return 0;
+  if (Is_MDIChild && IsZoomed(Target_hWnd)) return 0;
   const zel::WindowDc window(Target_hWnd, zel::WindowDc::kWholeWindow);
   if (!window.dc()) return 0;
   RECT rc{};

@@ -56,6 +56,8 @@ class frmMain : public zel::Form {
   void Set_Skin(int16_t style);
   // The frame object of the current style (one at a time).
   const cNeoClass* Skin() const { return m_Skin.get(); }
+  // The scale of the pictures shown (100, 125, 150 or 200): the form's resolution's set.
+  int PictureScale() const { return m_PictureScale; }
 
   // Where the site link starts its command; the shell by default.
   void SetProcessLauncher(zel::ProcessLauncher* launcher) { launcher_ = launcher; }
@@ -63,6 +65,7 @@ class frmMain : public zel::Form {
  protected:
   void OnResize() override { Form_Resize(); }
   void OnUnload() override { Form_Unload(); }
+  void OnDpiChanged() override;
 
  private:
   void CreateControls();
@@ -72,6 +75,8 @@ class frmMain : public zel::Form {
   void LoadSkinPictures();
   void SkinStart();
 
+  int m_PictureScale = 100;
+  int16_t m_Style = -1;  // the style applied last; none yet
   zel::UniqueIcon icon_;
   zel::UniqueIcon small_icon_;
   zel::ShellLauncher shell_launcher_;

@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "viewer/frm_main.h"
+#include "viewer/picture_scale.h"
 #include "viewer/player_settings.h"
 #include "viewer/style_presets.h"
 #include "viewer/zel_config.h"
@@ -110,6 +111,7 @@ bool frmMain::Create() {
   // Fixed single border with a minimize button and no maximize button.
   design.style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
   if (!CreateForm(design)) return false;
+  m_PictureScale = zel::PictureScaleFor(FormDpi());
   LoadPictures();
   CreateControls();
   LoadSkinPictures();

@@ -1,15 +1,20 @@
 // The window's looks: the style chooser, the presets it applies, the skin start.
 #include "graphics/image_decoder.h"
-#include "viewer/style_presets.h"
 #include "viewer/frm_main.h"
+#include "viewer/picture_scale.h"
+#include "viewer/style_presets.h"
 #include "viewer/skin_resource_ids.h"
 #include "win32/window_target.h"
 
 void frmMain::LoadSkinPictures() {
-  // JPEG and GIF pictures, decoded by the system's image codecs.
+  // JPEG and GIF pictures, decoded by the system's image codecs when a style first
+  // reads them: the start shows one style of seven.
   const HMODULE module = zel::ThisModule();
-  for (int16_t i = 0; i < static_cast<int16_t>(picResource.Count()); ++i)
-    picResource(i).SetPicture(zel::LoadPictureResource(module, IDR_SKIN_PICTURE_0 + i));
+  const int set = zel::PictureSetIndex(m_PictureScale);
+  for (int16_t i = 0; i < static_cast<int16_t>(picResource.Count()); ++i) {
+    const int id = SkinPictureId(set, i);
+    picResource(i).SetPictureSource([module, id] { return zel::LoadPictureResource(module, id); });
+  }
 }
 
 namespace {
@@ -40,6 +45,7 @@ void frmMain::optStyle_Click(int16_t Index) {
 void frmMain::Set_Skin(int16_t style) {
   const zel::StylePreset* preset = zel::FindStylePreset(style);
   if (!preset) return;
+  m_Style = style;
 
   // The old frame object detaches as it goes, so two never draw the window. It
   // stays in memory while a handler of its own still runs (a click dispatched
@@ -50,7 +56,7 @@ void frmMain::Set_Skin(int16_t style) {
     cNeoClass& skin = *m_Skin;
     skin.p_Caption(picResource(static_cast<int16_t>(preset->CaptionIndex())).Picture());
     skin.p_Borders(picResource(static_cast<int16_t>(preset->BordersIndex())).Picture());
-    skin.p_Description(preset->frame);
+    skin.p_Description(zel::ScaledFrame(preset->frame, m_PictureScale));
     // Every property is in place before the object starts drawing.
     skin.Attach(*this);
   }

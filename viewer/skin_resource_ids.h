@@ -1,17 +1,12 @@
-// Resource ids of the skin pictures (skin_pictures.rc); picResource(i) is IDR_SKIN_PICTURE_0 + i.
+// Resource ids of the skin pictures (skin_pictures.rc): picResource(i) of the
+// picture set k (0 for 100 %, kPictureScales order) is SkinPictureId(k, i).
 #pragma once
 
 #define IDR_SKIN_PICTURE_0 200
-#define IDR_SKIN_PICTURE_1 201
-#define IDR_SKIN_PICTURE_2 202
-#define IDR_SKIN_PICTURE_3 203
-#define IDR_SKIN_PICTURE_4 204
-#define IDR_SKIN_PICTURE_5 205
-#define IDR_SKIN_PICTURE_6 206
-#define IDR_SKIN_PICTURE_7 207
-#define IDR_SKIN_PICTURE_8 208
-#define IDR_SKIN_PICTURE_9 209
-#define IDR_SKIN_PICTURE_10 210
-#define IDR_SKIN_PICTURE_11 211
-#define IDR_SKIN_PICTURE_12 212
-#define IDR_SKIN_PICTURE_13 213
+#define IDR_SKIN_SET_STRIDE 100
+
+#ifdef __cplusplus
+constexpr int SkinPictureId(int set, int index) {
+  return IDR_SKIN_PICTURE_0 + IDR_SKIN_SET_STRIDE * set + index;
+}
+#endif

@@ -14,13 +14,26 @@ using zel::Outcome;
 using zel_test::RectInParent;
 using zel_test::TestForm;
 
-TEST(FormUnits, TwipsConvertToPixelsAtFifteenPerPixel) {
-  EXPECT_FLOAT_EQ(zel::TwipsPerPixel(), 15.0f);
-  EXPECT_EQ(zel::TwipsToPixels(2280), 152);
-  EXPECT_EQ(zel::TwipsToPixels(-480), -32);
-  EXPECT_EQ(zel::TwipsToPixels(11143), 743);  // 742.87
-  EXPECT_EQ(zel::TwipsToPixels(11260), 751);  // 750.67
-  EXPECT_FLOAT_EQ(zel::PixelsToTwips(363), 5445);
+TEST(FormUnits, TwipsAndDesignPixelsFollowTheResolution) {
+  const zel::Dpi design;  // 96: fifteen twips a pixel
+  EXPECT_EQ(design.TwipsToPixels(2280), 152);
+  EXPECT_EQ(design.TwipsToPixels(-480), -32);
+  EXPECT_EQ(design.TwipsToPixels(11143), 743);  // 742.87
+  EXPECT_EQ(design.TwipsToPixels(11260), 751);  // 750.67
+  EXPECT_FLOAT_EQ(design.PixelsToTwips(363), 5445);
+  EXPECT_EQ(design.FontHeight(8.25f), -11);
+  EXPECT_EQ(zel::Dpi(0), design);  // a resolution the system could not tell
+
+  // 150 %: ten twips a pixel; halves round away from zero, for lengths and fonts alike.
+  const zel::Dpi high(144);
+  EXPECT_EQ(high.TwipsToPixels(2295), 230);
+  EXPECT_EQ(high.TwipsToPixels(-2295), -230);
+  EXPECT_FLOAT_EQ(high.PixelsToTwips(363), 3630);
+  EXPECT_EQ(high.Scale(6), 9);
+  EXPECT_EQ(high.Scale(-8), -12);
+  EXPECT_EQ(zel::Dpi(120).Scale(-6), -8);  // -7.5
+  EXPECT_EQ(zel::Dpi(120).Scale(2), 3);    // 2.5
+  EXPECT_EQ(high.FontHeight(8.25f), -17);  // 16.5
 }
 
 TEST(FormUnits, SystemColoursComeFromTheScheme) {

@@ -47,9 +47,11 @@ for exe in ZelvanoV2010.exe Zelreg.exe; do
   for want in "level=\"$level\"" "version=\"$fixed\"" '{e2011457-1546-43c5-a5fe-008deee3d3f0}' \
     '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}' '{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}' \
     '{1f676c76-80e1-4239-95bb-83d0f6d0da78}' '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}' \
-    'WindowsSettings">false</dpiAware>' 'WindowsSettings">true</gdiScaling>'; do
+    'WindowsSettings">true/pm</dpiAware>' 'WindowsSettings">PerMonitorV2, PerMonitor</dpiAwareness>'; do
     grep -qF -- "$want" <<<"$m" || fail "$exe manifest lacks $want"
   done
+  # Windows would stretch a GDI-scaled window as a bitmap; ours draws itself per scale.
+  ! grep -q 'gdiScaling' <<<"$m" || fail "$exe manifest asks for GDI scaling"
   ! grep -q '<dependency' <<<"$m" || fail "$exe asks for another common-controls version"
   echo "release check: $exe $(stat -c %s "$f") bytes; no debug sections; signed; manifest $level"
 done

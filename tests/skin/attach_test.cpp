@@ -245,8 +245,8 @@ TEST(Attach, SurfacesGoWithTheObject) {
   Skin{}.ApplyTo(*neo);
   neo->Attach(w);
   SendMessageW(w.hwnd(), WM_NCPAINT, 1, 0);
-  HGDIOBJ handles[8];
-  for (int i = 0; i < 4; ++i) {
+  HGDIOBJ handles[2 * cNeoClass::Surface_Count];
+  for (int i = 0; i < cNeoClass::Surface_Count; ++i) {
     handles[2 * i] = neo->Surface_At(i).Dc();
     handles[2 * i + 1] = neo->Surface_At(i).Bitmap();
     EXPECT_EQ(GetObjectType(handles[2 * i]), static_cast<DWORD>(OBJ_MEMDC)) << "surface " << i;
@@ -255,8 +255,9 @@ TEST(Attach, SurfacesGoWithTheObject) {
   EXPECT_EQ(neo->Surface_At(0).Height(), 32);
   EXPECT_GE(neo->Surface_At(2).Width(), 300);
   EXPECT_GE(neo->Surface_At(3).Height(), 201);
+  EXPECT_GE(neo->Surface_At(4).Width(), 301);
   neo.reset();
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(GetObjectType(handles[i]), 0u) << "handle " << i;
+  for (HGDIOBJ handle : handles) EXPECT_EQ(GetObjectType(handle), 0u);
 }
 
 TEST(Attach, ThousandsOfAttachPaintAndDestroyCyclesLeaveNoGdiObjectNorProcedure) {

@@ -217,5 +217,110 @@ TEST_F(FramePaint, FrameIsRepaintedAfterMessagesThatCanChangeIt) {
   }
 }
 
+// The strips are kept between paints: every kind of change must still reach the
+// screen. Each step changes one thing, repaints and compares the whole frame.
+TEST_F(FramePaint, EveryKindOfChangeReachesTheScreen) {
+  const Skin skin = WithInactive(true, true);  // activation changes caption, glyphs, borders
+  Open(PaintCase{"", skin});
+  HWND h = window_->hwnd();
+  window_->swallowCommands = true;
+  auto check = [&](const char* change, const Skin& now, bool active, int pressed = -1) {
+    SCOPED_TRACE(change);
+    SendMessageW(h, WM_NCPAINT, 1, 0);
+    FrameState st = StateOf(h, active);
+    if (pressed >= 0) st.pressed[pressed] = true;
+    ExpectSame(ExpectedFrame(now, st), ReadWindow(h));
+  };
+  auto resize = [&](int width, int height) {
+    SetWindowPos(h, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpFor(20);
+  };
+  auto set_style = [&](LONG style) {
+    SetWindowLongW(h, GWL_STYLE, style);
+    PumpFor(20);
+  };
+  auto window_point = [&](POINT p) {
+    const RECT r = window_->WindowRect();
+    MoveCursor(r.left + p.x, r.top + p.y);
+  };
+  SendMessageW(h, WM_NCACTIVATE, TRUE, 0);
+  check("attached", skin, true);
+
+  resize(360, 260);  // outgrows every surface
+  check("grown", skin, true);
+  resize(320, 230);
+  check("shrunk", skin, true);
+  resize(340, 250);  // within the surfaces
+  check("grown again", skin, true);
+
+  SendMessageW(h, WM_NCACTIVATE, FALSE, 0);
+  check("deactivated", skin, false);
+  SendMessageW(h, WM_NCACTIVATE, TRUE, 0);
+  check("activated", skin, true);
+
+  // A press reaches the buttons when the latest hit-test was not the caption's.
+  const RECT client = window_->ClientInWindow();
+  const RECT at = window_->WindowRect();
+  const LPARAM in_client = MAKELPARAM(at.left + (client.left + client.right) / 2,
+                                      at.top + (client.top + client.bottom) / 2);
+  for (int index = 0; index < 3; ++index) {
+    SCOPED_TRACE(testing::Message() << "button " << index);
+    const RECT button = ExpectedButtons(skin, StateOf(h, true))[index];
+    const POINT center{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    window_point(center);
+    SendMessageW(h, WM_NCHITTEST, 0, in_client);
+    SendMessageW(h, WM_NCLBUTTONDOWN, HTCLIENT, in_client);
+    check("pressed, cursor on it", skin, true, index);
+    MoveCursor(1270, 1010);
+    check("pressed, cursor off it", skin, true, index);
+    window_point(center);
+    check("pressed, cursor back on it", skin, true, index);
+    window_point(POINT{150, 20});
+    SendMessageW(h, WM_NCLBUTTONUP, HTCAPTION, 0);  // away from the buttons: fires nothing
+    window_point(center);
+    check("released", skin, true);
+  }
+  EXPECT_TRUE(window_->sysCommands.empty());
+  MoveCursor(1270, 1010);
+
+  // One style bit at a time: each differs from the style before it in that bit only.
+  const LONG style = GetWindowLongW(h, GWL_STYLE);
+  for (const LONG changed :
+       {style & ~WS_MINIMIZEBOX, style & ~WS_MAXIMIZEBOX, style | WS_MAXIMIZE}) {
+    SCOPED_TRACE(testing::Message() << "style " << std::hex << changed);
+    set_style(changed);
+    check("style changed", skin, true);
+    set_style(style);
+    check("style back", skin, true);
+  }
+
+  Skin moved = skin;
+  moved.leftEnd = 17;
+  neo_->p_Description(moved.Description());
+  check("new description", moved, true);
+
+  neo_->p_Description(skin.Description());
+  check("description back", skin, true);
+
+  // Attach again with pictures of the inverted pixels, then with the test's own.
+  neo_->p_Caption(MakePicture(skin.captionWidth, skin.captionHeight,
+                              [](int x, int y) { return ~CaptionPixel(x, y) & 0xFFFFFFu; }));
+  neo_->p_Borders(MakePicture(7 * skin.tile, skin.BordersHeight(),
+                              [](int x, int y) { return ~BordersPixel(x, y) & 0xFFFFFFu; }));
+  neo_->Attach(*window_);
+  SendMessageW(h, WM_NCPAINT, 1, 0);
+  Image inverted = ReadWindow(h);
+  for (int64_t& pixel : inverted.pixels) {
+    if (pixel >= 0) pixel = ~pixel & 0xFFFFFF;
+  }
+  {
+    SCOPED_TRACE("inverted pictures");
+    ExpectSame(ExpectedFrame(skin, StateOf(h, true)), inverted);
+  }
+  skin.ApplyTo(*neo_);
+  neo_->Attach(*window_);
+  check("own pictures again", skin, true);
+}
+
 }  // namespace
 }  // namespace skin_test

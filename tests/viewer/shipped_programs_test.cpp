@@ -110,6 +110,20 @@ struct VersionInfo {
   }
 };
 
+// The process manifest as the loader reads it (resource 1 of RT_MANIFEST).
+std::string EmbeddedManifest(const std::wstring& exe) {
+  HMODULE m = LoadLibraryExW(exe.c_str(), nullptr,
+                             LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (!m) return {};
+  std::string text;
+  if (HRSRC r = FindResourceW(m, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24))) {
+    const auto* bytes = static_cast<const char*>(LockResource(LoadResource(m, r)));
+    if (bytes) text.assign(bytes, SizeofResource(m, r));
+  }
+  FreeLibrary(m);
+  return text;
+}
+
 const std::wstring kDir = zeltest::WinePath(ZEL_I686_DIR);
 
 struct Shipped {
@@ -133,6 +147,12 @@ void ExpectShipped(const Shipped& p) {
   EXPECT_EQ(v.String(L"OriginalFilename"), p.originalFilename);
   EXPECT_EQ(v.String(L"FileVersion"), p.version);
   EXPECT_EQ(v.String(L"ProductVersion"), p.version);
+  // Per-monitor aware, which Wine does not read from the manifest: each window
+  // draws itself at its screen's scale, never stretched as a bitmap.
+  const std::string manifest = EmbeddedManifest(exe);
+  EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+  EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos);
+  EXPECT_EQ(manifest.find("gdiScaling"), std::string::npos);
   if (p.hasSiteEntries) {
     EXPECT_NE(v.String(L"Comments"), L"<none>");
     EXPECT_NE(v.String(L"CompanyName"), L"<none>");

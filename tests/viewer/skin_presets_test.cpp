@@ -286,7 +286,7 @@ TEST_F(SkinWithoutCodeMemory, StartAndStyleClicksGoOnWithTheStandardFrame) {
 TEST_F(SkinPresets, AThousandStyleChangesLeaveNoHandleBehind) {
   auto handlesOf = [](const cNeoClass& skin) {
     std::set<HGDIOBJ> handles;
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < cNeoClass::Surface_Count; ++i) {
       if (skin.Surface_At(i).Dc()) handles.insert(skin.Surface_At(i).Dc());
       if (skin.Surface_At(i).Bitmap()) handles.insert(skin.Surface_At(i).Bitmap());
     }
