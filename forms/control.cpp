@@ -28,7 +28,7 @@ void Control::Attach(Container& parent, const Bounds& design) {
   if (form_) form_->Remember(this);
   bounds_ = design;
   // A font set before the control joined its form was made for 96 DPI.
-  if (font_description_) font_ = CreateFormFont(*font_description_, ControlDpi());
+  MakeOwnFont();
 }
 
 bool Control::CreateOwnWindow(const TargetClass& window_class, DWORD style, DWORD ex_style,
@@ -132,7 +132,7 @@ void Control::ZOrder() {
 
 void Control::SetFont(const FontDescription& font) {
   font_description_ = font;
-  font_ = CreateFormFont(font, ControlDpi());
+  MakeOwnFont();
   ApplyFont();
 }
 
@@ -142,8 +142,12 @@ HFONT Control::FontHandle() const {
   return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }
 
-void Control::ApplyDpi() {
+void Control::MakeOwnFont() {
   if (font_description_) font_ = CreateFormFont(*font_description_, ControlDpi());
+}
+
+void Control::ApplyDpi() {
+  MakeOwnFont();
   ApplyFont();
   ApplyBounds();
 }

@@ -124,6 +124,8 @@ class Control : private WindowTarget {
   LRESULT OnMessage(HWND hwnd, UINT msg, WPARAM wparam, LPARAM lparam) final;
   void OnWindowGone() final { WindowGone(); }
   Outcome SetBound(float Bounds::*field, float twips, bool is_size);
+  // The control's own font (if it has one) at its form's resolution.
+  void MakeOwnFont();
   // The style of the control's window, and its placing once created.
   DWORD ChildStyle(DWORD style) const;
   bool TakeCreatedWindow(HWND hwnd);

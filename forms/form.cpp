@@ -17,7 +17,6 @@ bool Form::CreateForm(const FormDesign& design) {
   // another takes that one below.
   dpi_ = Dpi(SystemDpi());
   font_description_ = design.font;
-  font_ = CreateFormFont(font_description_, dpi_);
   back_brush_ = CreateColorBrush(design.back_color);
   const int client_cx = dpi_.TwipsToPixels(design.client_width);
   const int client_cy = dpi_.TwipsToPixels(design.client_height);
@@ -41,7 +40,7 @@ bool Form::CreateForm(const FormDesign& design) {
     SetWindowPos(hwnd(), nullptr, x - dx / 2, y - dy / 2, cx + dx, cy + dy,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  ApplyFormFont();
   if (const Dpi shown(WindowDpi(hwnd())); shown != dpi_) {
     RECT r{};
     GetWindowRect(hwnd(), &r);
@@ -55,8 +54,7 @@ bool Form::CreateForm(const FormDesign& design) {
 void Form::ChangeDpi(Dpi dpi, const RECT* suggested) {
   dpi_ = dpi;
   OnDpiChanged();
-  font_ = CreateFormFont(font_description_, dpi_);
-  if (hwnd()) SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+  ApplyFormFont();
   for (Control* control : controls_) control->ApplyDpi();
   if (suggested && hwnd()) {
     SetWindowPos(hwnd(), nullptr, suggested->left, suggested->top,
@@ -65,6 +63,11 @@ void Form::ChangeDpi(Dpi dpi, const RECT* suggested) {
   }
   // Laid out again even when the size stayed: twips make other pixels now.
   if (controls_ready_) RaiseResize();
+}
+
+void Form::ApplyFormFont() {
+  font_ = CreateFormFont(font_description_, dpi_);
+  if (hwnd()) SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
 void Form::Refresh() {

@@ -83,6 +83,8 @@ class Form : public FormWindow, public Container, private WindowTarget {
   void OnWindowGone() override { window_.Forget(); }
   void RaiseResize();
   Outcome SetOuterSize(float twips, bool width);
+  // The design's font at the form's resolution, given to the window.
+  void ApplyFormFont();
 
   OwnedWindow window_;
   Dpi dpi_;

@@ -93,8 +93,8 @@ void cNeoClass::Attach(zel::FormWindow& mFrm) {
   Left_Width = zel::SystemMetricForDpi(SM_CXFRAME, dpi);
   Right_Width = Left_Width;
   Caption_Height = zel::SystemMetricForDpi(SM_CYCAPTION, dpi);
-  Top_Height = Caption_Height + zel::SystemMetricForDpi(SM_CYFRAME, dpi);
   Bottom_Height = zel::SystemMetricForDpi(SM_CYFRAME, dpi);
+  Top_Height = Caption_Height + Bottom_Height;
 
   if (!same_window) Window_Detach();
   Load_Picture(m_Caption, 0);
@@ -188,8 +188,7 @@ void cNeoClass::Remove_Region(bool destroying) {
   if (Region_Size.cx == 0 && Region_Size.cy == 0) return;
   Region_Size = SIZE{};
   // A window being destroyed frees its region itself.
-  if (!destroying && IsWindow(Target_hWnd))
-    SetWindowRgn(Target_hWnd, nullptr, FALSE);
+  if (!destroying && IsWindow(Target_hWnd)) SetWindowRgn(Target_hWnd, nullptr, FALSE);
 }
 
 void cNeoClass::Free_Removed_Menu() {

@@ -5,30 +5,14 @@
 #include <windows.h>
 
 #include "hosting/activex_host.h"
+#include "plain_window.h"
 #include "win32/message_loop.h"
 #include "win32/ole_apartment.h"
 
-namespace {
-
-LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_DESTROY) PostQuitMessage(0);
-  return DefWindowProcW(hwnd, msg, wParam, lParam);
-}
-
-}  // namespace
-
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   zel::OleApartment apartment;
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = Proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"ZelHostingWindow";
-  RegisterClassW(&wc);
-  HWND hwnd =
-      CreateWindowExW(0, wc.lpszClassName, L"Hosting window", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                      CW_USEDEFAULT, CW_USEDEFAULT, 751, 392, nullptr, nullptr, instance, nullptr);
+  HWND hwnd = startup_bench::CreatePlainWindow(instance, L"ZelHostingWindow", L"Hosting window",
+                                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN);
   if (!hwnd) return 1;
   zel::ActiveXHost player, browser, scriptlet;
   player.Create(hwnd, 160, 0, 393, 361, L"{6BF52A52-394A-11D3-B153-00C04F79FAA6}");

@@ -77,44 +77,52 @@ LONG FontHeight(HWND hwnd) {
   return lf.lfHeight;
 }
 
+// What the window shows at one resolution.
+struct AtResolution {
+  int dpi, picture_scale;
+  RECT insets;  // frame widths: left, top, right, bottom
+  int caption_height;
+  Place tree;
+  LONG tree_font;
+};
+
+// Sends WM_DPICHANGED with `rect`; the window takes it and shows `want`.
+void ExpectMovedTo(frmMain& form, const RECT& rect, const AtResolution& want) {
+  SCOPED_TRACE(testing::Message() << want.dpi << " DPI");
+  SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(want.dpi, want.dpi),
+               reinterpret_cast<LPARAM>(&rect));
+  Settle();
+  EXPECT_EQ(form.FormDpi().Dots(), want.dpi);
+  EXPECT_EQ(form.PictureScale(), want.picture_scale);
+  const RECT outer = OuterRect(form);
+  EXPECT_TRUE(EqualRect(&outer, &rect));
+  const RECT insets = FrameInsets(form.hwnd());
+  EXPECT_EQ(insets.left, want.insets.left);
+  EXPECT_EQ(insets.top, want.insets.top);
+  EXPECT_EQ(insets.right, want.insets.right);
+  EXPECT_EQ(insets.bottom, want.insets.bottom);
+  EXPECT_EQ(form.Skin()->p_Caption().Height(), want.caption_height);
+  EXPECT_EQ(PlaceOf(form.TreeView1.hwnd()), want.tree);
+  EXPECT_EQ(FontHeight(form.TreeView1.hwnd()), want.tree_font);
+}
+
 TEST_F(MainWindow, MovingToAScreenOfAnotherResolutionAndBack) {
   ShowAndSettle();
   form.Set_Skin(2);
   Settle();
   const RECT start = OuterRect(form);
-  const Place tree = PlaceOf(form.TreeView1.hwnd());
-  const LONG tree_font = FontHeight(form.TreeView1.hwnd());
+  const AtResolution design{96,
+                            100,
+                            {6, 32, 6, 6},
+                            32,
+                            PlaceOf(form.TreeView1.hwnd()),
+                            FontHeight(form.TreeView1.hwnd())};
 
   // 150 %: the system suggests a rectangle 1.5 times as large.
   const RECT large{start.left, start.top, start.left + 1124, start.top + 582};
-  SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&large));
-  Settle();
-  EXPECT_EQ(form.FormDpi().Dots(), 144);
-  EXPECT_EQ(form.PictureScale(), 150);
-  const RECT at144 = OuterRect(form);
-  EXPECT_TRUE(EqualRect(&at144, &large));
-  const RECT insets = FrameInsets(form.hwnd());
-  EXPECT_EQ(insets.left, 9);
-  EXPECT_EQ(insets.top, 48);
-  EXPECT_EQ(insets.right, 9);
-  EXPECT_EQ(insets.bottom, 9);
-  EXPECT_EQ(form.Skin()->p_Caption().Height(), 48);
-  EXPECT_EQ(PlaceOf(form.TreeView1.hwnd()), (Place{0, 0, 230, 542}));
-  EXPECT_EQ(FontHeight(form.TreeView1.hwnd()), -18);
-
+  ExpectMovedTo(form, large, {144, 150, {9, 48, 9, 9}, 48, {0, 0, 230, 542}, -18});
   // And back at 96 DPI: everything as it was.
-  SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&start));
-  Settle();
-  EXPECT_EQ(form.FormDpi().Dots(), 96);
-  EXPECT_EQ(form.PictureScale(), 100);
-  const RECT at96 = OuterRect(form);
-  EXPECT_TRUE(EqualRect(&at96, &start));
-  const RECT design = FrameInsets(form.hwnd());
-  EXPECT_EQ(design.left, 6);
-  EXPECT_EQ(design.top, 32);
-  EXPECT_EQ(form.Skin()->p_Caption().Height(), 32);
-  EXPECT_EQ(PlaceOf(form.TreeView1.hwnd()), tree);
-  EXPECT_EQ(FontHeight(form.TreeView1.hwnd()), tree_font);
+  ExpectMovedTo(form, start, design);
 }
 
 }  // namespace
