@@ -196,29 +196,37 @@ class Viewer {
   // The threads now alive that `earlier` did not have, counted by the module their
   // start address lies in: who started what the run left running.
   std::map<std::wstring, int> NewThreadsByModule(const std::vector<DWORD>& earlier) const {
-    std::vector<HMODULE> modules(1024);
+    // The modules' places, read once: each read is a call into the other process.
+    struct Module {
+      const char* base;
+      DWORD size;
+      std::wstring name;
+    };
+    std::vector<HMODULE> handles(1024);
     DWORD needed = 0;
-    EnumProcessModulesEx(process_, modules.data(),
-                         static_cast<DWORD>(modules.size() * sizeof(HMODULE)), &needed,
+    EnumProcessModulesEx(process_, handles.data(),
+                         static_cast<DWORD>(handles.size() * sizeof(HMODULE)), &needed,
                          LIST_MODULES_ALL);
-    modules.resize(std::min<size_t>(modules.size(), needed / sizeof(HMODULE)));
+    handles.resize(std::min<size_t>(handles.size(), needed / sizeof(HMODULE)));
+    std::vector<Module> modules;
+    for (HMODULE m : handles) {
+      MODULEINFO info{};
+      wchar_t name[MAX_PATH] = L"";
+      if (GetModuleInformation(process_, m, &info, sizeof(info)) &&
+          GetModuleBaseNameW(process_, m, name, MAX_PATH))
+        modules.push_back({static_cast<const char*>(info.lpBaseOfDll), info.SizeOfImage, name});
+    }
     std::map<std::wstring, int> started;
     for (DWORD id : ThreadIds()) {
       if (std::find(earlier.begin(), earlier.end(), id) != earlier.end()) continue;
       std::wstring where = L"?";
       if (HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, id)) {
-        void* start = nullptr;
+        const char* start = nullptr;
         // ThreadQuerySetWin32StartAddress
         if (NtQueryInformationThread(thread, static_cast<THREADINFOCLASS>(9), &start, sizeof(start),
                                      nullptr) >= 0) {
-          for (HMODULE m : modules) {
-            MODULEINFO info{};
-            wchar_t name[MAX_PATH] = L"";
-            const auto* base = static_cast<const char*>(static_cast<void*>(m));
-            if (GetModuleInformation(process_, m, &info, sizeof(info)) && start >= base &&
-                start < base + info.SizeOfImage && GetModuleBaseNameW(process_, m, name, MAX_PATH))
-              where = name;
-          }
+          for (const Module& m : modules)
+            if (start >= m.base && start < m.base + m.size) where = m.name;
         }
         CloseHandle(thread);
       }
