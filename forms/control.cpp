@@ -162,10 +162,14 @@ Outcome Control::Refresh() {
   return Outcome::kDone;
 }
 
+// A window not on screen has nothing to repaint (showing it paints it whole), and
+// each redraw is a round trip to the window manager: the layout at start-up
+// refreshes every control of the still hidden window.
 void Control::Repaint() {
   if (hwnd_) {
-    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-  } else if (parent_ && parent_->ContainerHwnd()) {
+    if (IsWindowVisible(hwnd_))
+      RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  } else if (parent_ && IsWindowVisible(parent_->ContainerHwnd())) {
     const RECT r = PixelRect();
     RedrawWindow(parent_->ContainerHwnd(), &r, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
   }

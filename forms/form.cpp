@@ -71,7 +71,8 @@ void Form::ApplyFormFont() {
 }
 
 void Form::Refresh() {
-  if (hwnd())
+  // As a control's: a hidden window is painted whole when shown.
+  if (IsWindowVisible(hwnd()))
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
 }
 
