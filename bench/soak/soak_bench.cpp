@@ -12,6 +12,11 @@
 // Without Wine's quartz.dll the player takes each address and plays nothing,
 // and what is left is the viewer's own:
 //   ZELVANO_DLL_OVERRIDES=quartz= scripts/wine-run.sh .../soak_bench.exe
+// The browser's downloads run on the system's thread pool, which starts another
+// worker whenever those it has are busy and retires one left idle for 5 s (Wine's
+// pool; each costs half a MiB to a MiB). So the growth is read between two moments of
+// rest, before and after the run, each after some seconds without input; the
+// figures one second after the last input are printed beside them.
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -34,6 +39,9 @@
 #include "support/window_list.h"
 
 namespace {
+
+// Longer than the pool's idle time for a worker, with a margin.
+constexpr DWORD kRestMs = 10000;
 
 const wchar_t* const kStyles[] = {L"Frost", L"Leaf",       L"Midnight", L"Ocean",
                                   L"Alpha", L"Alpha Wire", L"Hybrid"};
@@ -276,9 +284,10 @@ int main(int argc, char** argv) {
   }
   std::printf(
       "%zu channels, %d style options; %d clicks and %d style changes after a warm-up "
-      "of %d and %d\n",
+      "of %d and %d; growth read between two rests of %lu s without input (the thread "
+      "pool's idle workers retired), and 1 s after the last input\n",
       viewer.channels(), static_cast<int>(std::size(kStyles)), clicks, styles, warm_clicks,
-      warm_styles);
+      warm_styles, kRestMs / 1000);
   viewer.Print("started", 0, 0, 0);
 
   // Two channel clicks to one style change, the style changes spread through the run.
@@ -303,28 +312,39 @@ int main(int argc, char** argv) {
   // Measured in the first style both times: the styles' frames differ in their objects.
   viewer.ClickStyle(0);
   Sleep(1000);
+  const Viewer::Figures soon_before = viewer.Print("warm-up", 0, 0, zelbench::Now() - t0);
+  Sleep(kRestMs - 1000);
   const size_t guide_before = guide.Requests().size();
   const Viewer::Figures before = viewer.Print("before", 0, 0, zelbench::Now() - t0);
   const std::vector<DWORD> threads_before = viewer.ThreadIds();
   run(clicks, styles, warm_clicks, "running", (clicks + styles) / 6);
   viewer.ClickStyle(0);
   Sleep(1000);
+  const Viewer::Figures soon_after = viewer.Print("1 s on", clicks, styles, zelbench::Now() - t0);
+  const auto threads_soon_after = viewer.NewThreadsByModule(threads_before);
+  Sleep(kRestMs - 1000);
   const Viewer::Figures after = viewer.Print("after", clicks, styles, zelbench::Now() - t0);
   auto grew = [](size_t b, size_t a) {
     return static_cast<long long>(a) - static_cast<long long>(b);
   };
-  std::printf(
-      "growth: private %lld B (%.2f MiB), committed private %lld B, working set %lld B, "
-      "GDI objects %d, windows %d, threads %d\n",
-      grew(before.private_bytes, after.private_bytes),
-      grew(before.private_bytes, after.private_bytes) / 1048576.0,
-      grew(before.committed_private, after.committed_private),
-      grew(before.working_set, after.working_set), after.gdi_objects - before.gdi_objects,
-      after.windows - before.windows, after.threads - before.threads);
+  auto print_growth = [&](const char* when, const Viewer::Figures& b, const Viewer::Figures& a) {
+    std::printf(
+        "growth %s: private %lld B (%.2f MiB), committed private %lld B, working set %lld B, "
+        "GDI objects %d, windows %d, threads %d\n",
+        when, grew(b.private_bytes, a.private_bytes),
+        grew(b.private_bytes, a.private_bytes) / 1048576.0,
+        grew(b.committed_private, a.committed_private), grew(b.working_set, a.working_set),
+        a.gdi_objects - b.gdi_objects, a.windows - b.windows, a.threads - b.threads);
+  };
+  print_growth("at rest", before, after);
+  print_growth("1 s after the last input", soon_before, soon_after);
   std::printf("guide pages requested during the run: %zu\n",
               guide.Requests().size() - guide_before);
+  for (const auto& [module, count] : threads_soon_after)
+    std::printf("threads started during the run and alive 1 s after it, from %ls: %d\n",
+                module.c_str(), count);
   for (const auto& [module, count] : viewer.NewThreadsByModule(threads_before))
-    std::printf("threads started during the run and still alive, from %ls: %d\n", module.c_str(),
+    std::printf("threads started during the run and alive at rest, from %ls: %d\n", module.c_str(),
                 count);
 
   CloseHandle(process);
