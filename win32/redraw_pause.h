@@ -8,7 +8,10 @@ namespace zel {
 
 class RedrawPause {
  public:
-  explicit RedrawPause(HWND hwnd) : hwnd_(hwnd) {
+  // A window without WS_VISIBLE draws nothing anyway, and is left alone: turning
+  // drawing on again would set the style (the default procedure's way).
+  explicit RedrawPause(HWND hwnd)
+      : hwnd_(hwnd && (GetWindowLongW(hwnd, GWL_STYLE) & WS_VISIBLE) ? hwnd : nullptr) {
     if (hwnd_) SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
   }
   ~RedrawPause() {
